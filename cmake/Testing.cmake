@@ -1,0 +1,26 @@
+# GoogleTest for both builds, and vl_add_gtest(name sources... LIBS libs...).
+# Native: Debian's libgtest-dev. Windows: built from Debian's sources, run under Wine through
+# scripts/wine-run (the cross-compiling emulator).
+if(VL_WINDOWS)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(VL_GTEST_LIBS gtest gtest_main)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+else()
+  find_package(GTest REQUIRED)
+  set(VL_GTEST_LIBS GTest::gtest GTest::gtest_main)
+endif()
+
+function(vl_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${VL_GTEST_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  if(VL_WINDOWS)
+    add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+endfunction()

@@ -1,0 +1,39 @@
+# Shared by the scripts that run Windows programs: the project's Wine prefix and Xvfb.
+# Source it; it defines functions and exports WINEPREFIX and WINEDEBUG.
+
+export WINEPREFIX="${VL_WINEPREFIX:-${TMPDIR:-/tmp}/verdelune-wine-$(id -u)}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# Creates the prefix once; concurrent callers wait for the first one (wineboot takes seconds).
+vl_wine_prefix_ready() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      DISPLAY= wineboot -i >/dev/null 2>&1 || true
+      wineserver -w || true
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; VL_XVFB_PID holds its process id.
+vl_start_xvfb() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${VL_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  VL_XVFB_PID=$!
+  local display
+  read -r -t 20 display <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=":$display"
+}
+
+vl_stop_xvfb() {
+  if [ -n "${VL_XVFB_PID:-}" ]; then
+    kill "$VL_XVFB_PID" 2>/dev/null || true
+    wait "$VL_XVFB_PID" 2>/dev/null || true
+    VL_XVFB_PID=""
+  fi
+}

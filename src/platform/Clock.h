@@ -1,0 +1,26 @@
+// Time on the one UI thread: a blocking pause and periodic timers.
+#pragma once
+
+#include <cstdint>
+
+namespace vl {
+
+class Timer;
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+
+  // Holds the whole program for `ms` milliseconds: no tick and no event runs meanwhile.
+  // Timers that fell due tick once afterwards (they coalesce, they do not queue).
+  virtual void Sleep(int ms) = 0;
+  // Milliseconds since some fixed moment; used to seed the random generator.
+  virtual std::uint64_t NowMs() = 0;
+
+  // Start or stop delivering Tick() to `timer` every timer.Interval() ms. Starting a timer
+  // that runs restarts its period. The timer must Stop itself before it is destroyed.
+  virtual void Start(Timer& timer) = 0;
+  virtual void Stop(Timer& timer) = 0;
+};
+
+}  // namespace vl
