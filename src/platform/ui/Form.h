@@ -83,6 +83,9 @@ class Form {
   void Activated() { OnActivate(); }
   // The close box, the system menu or Alt+F4.
   void CloseRequested();
+  // A mouse button pressed or released on the window itself, outside its controls.
+  void UserMouseDown(MouseButton button) { OnMouseDown(button); }
+  void UserMouseUp(MouseButton button) { OnMouseUp(button); }
 
   Platform& platform() const { return platform_; }
 
@@ -91,6 +94,8 @@ class Form {
   virtual void OnActivate() {}
   // Return false to refuse the closing.
   virtual bool OnCloseRequest() { return true; }
+  virtual void OnMouseDown(MouseButton) {}
+  virtual void OnMouseUp(MouseButton) {}
 
  private:
   Platform& platform_;
