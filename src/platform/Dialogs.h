@@ -16,12 +16,11 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   virtual MessageBoxAnswer ShowMessage(const std::wstring& text, const std::wstring& caption,
-                                        MessageBoxStyle style) = 0;
+                                       MessageBoxStyle style) = 0;
   // A prompt with a one-line answer, placed at (left, top) in twips on the screen. Cancel and
   // the close box give "".
   virtual std::wstring InputBox(const std::wstring& prompt, const std::wstring& title,
-                                const std::wstring& defaultAnswer, int leftTwips,
-                                int topTwips) = 0;
+                                const std::wstring& defaultAnswer, int leftTwips, int topTwips) = 0;
   // File-open dialog starting in `folder`, showing the files of `pattern` under
   // `description`. Returns the full path chosen, "" when cancelled.
   virtual std::wstring OpenFile(const std::wstring& folder, const std::wstring& description,

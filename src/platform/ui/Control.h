@@ -24,14 +24,14 @@ class Control;
 // What the design of a window gives for one control. For a Line, the rect holds the start
 // point (left, top) and the offset to the end point (width, height).
 struct ControlDesign {
-  std::wstring name;
+  std::wstring name{};
   ControlKind kind = ControlKind::Label;
-  std::wstring text;
-  Rect rect;
+  std::wstring text{};
+  Rect rect{};
   Colour back = kDefaultColour;
   Colour fore = kDefaultColour;
   Colour border = kDefaultColour;  // shapes, lines and frames
-  Font font;
+  Font font{};
   Alignment align = Alignment::Left;
   bool visible = true;
   bool enabled = true;

@@ -16,8 +16,10 @@ Form::Form(Platform& platform, FormDesign design)
 
 Form::~Form() {
   platform_.windows().Activation().WindowHidden(*this);
-  for (auto& timer : timers_) timer->SetEnabled(false);
-  for (auto& control : controls_) control->SetObserver(nullptr);
+  for (auto& timer : timers_)
+    timer->SetEnabled(false);
+  for (auto& control : controls_)
+    control->SetObserver(nullptr);
   if (peer_) peer_->Destroy();
 }
 
@@ -83,9 +85,12 @@ void Form::Load() {
   if (loaded_ || unloaded_) return;
   loaded_ = true;
   peer_ = platform_.windows().CreatePeer(*this);
-  for (auto& c : controls_) c->SetObserver(peer_.get());
-  for (auto& m : menus_) m->SetObserver(peer_.get());
-  for (Timer* t : designEnabled_) t->SetEnabled(true);
+  for (auto& c : controls_)
+    c->SetObserver(peer_.get());
+  for (auto& m : menus_)
+    m->SetObserver(peer_.get());
+  for (Timer* t : designEnabled_)
+    t->SetEnabled(true);
   OnLoad();
 }
 
@@ -94,9 +99,12 @@ void Form::Unload() {
   loaded_ = false;
   unloaded_ = true;
   platform_.windows().Activation().WindowHidden(*this);
-  for (auto& timer : timers_) timer->SetEnabled(false);
-  for (auto& c : controls_) c->SetObserver(nullptr);
-  for (auto& m : menus_) m->SetObserver(nullptr);
+  for (auto& timer : timers_)
+    timer->SetEnabled(false);
+  for (auto& c : controls_)
+    c->SetObserver(nullptr);
+  for (auto& m : menus_)
+    m->SetObserver(nullptr);
   if (peer_) peer_->Destroy();
 }
 
@@ -118,16 +126,22 @@ void Form::Minimize() {
   if (peer_) peer_->SetState(WindowState::Minimized);
 }
 
-void Form::ShowNormal() { Show(); }
+void Form::ShowNormal() {
+  Show();
+}
 
-WindowState Form::State() const { return peer_ ? peer_->State() : WindowState::Hidden; }
+WindowState Form::State() const {
+  return peer_ ? peer_->State() : WindowState::Hidden;
+}
 
 void Form::SetTopmost(bool topmost) {
   topmost_ = topmost;
   if (peer_) peer_->SetTopmost(topmost);
 }
 
-Rect Form::Bounds() const { return peer_ ? peer_->Bounds() : Rect{}; }
+Rect Form::Bounds() const {
+  return peer_ ? peer_->Bounds() : Rect{};
+}
 
 void Form::MoveTo(int left, int top) {
   if (peer_) peer_->MoveTo(left, top);
@@ -161,7 +175,9 @@ void Form::ReleaseMouse() {
   if (peer_) peer_->ReleaseMouse();
 }
 
-WindowHandle Form::Handle() const { return peer_ ? peer_->Handle() : 0; }
+WindowHandle Form::Handle() const {
+  return peer_ ? peer_->Handle() : 0;
+}
 
 void Form::CentreOnScreen() {
   WindowSystem& ws = platform_.windows();

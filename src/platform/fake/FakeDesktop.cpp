@@ -1,0 +1,137 @@
+#include "platform/fake/FakeDesktop.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/fake/FakeClock.h"
+
+namespace vl {
+
+FakeWindow* FakeDesktop::Get(WindowHandle window) {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+FakeWindow& FakeDesktop::Window(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  if (w == nullptr) throw std::out_of_range("no such fake window");
+  return *w;
+}
+
+void FakeDesktop::Record(ForeignCall::Kind kind, WindowHandle window, std::wstring text) {
+  calls_.push_back(ForeignCall{clock_.Now(), kind, window, std::move(text)});
+}
+
+WindowHandle FakeDesktop::Create(WindowHandle parent, std::wstring className, std::wstring title) {
+  WindowHandle h = nextHandle_;
+  nextHandle_ += 4;
+  FakeWindow w;
+  w.handle = h;
+  w.parent = parent;
+  w.className = std::move(className);
+  w.title = std::move(title);
+  windows_.emplace(h, std::move(w));
+  if (FakeWindow* p = Get(parent)) p->children.push_back(h);
+  return h;
+}
+
+void FakeDesktop::Destroy(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  if (w == nullptr) return;
+  std::vector<WindowHandle> children = w->children;
+  for (WindowHandle c : children)
+    Destroy(c);
+  if (FakeWindow* p = Get(w->parent)) std::erase(p->children, window);
+  windows_.erase(window);
+}
+
+void FakeDesktop::PointAt(Point screen, WindowHandle under) {
+  cursor_ = screen;
+  underCursor_ = under;
+}
+
+std::vector<ForeignCall> FakeDesktop::CallsTo(WindowHandle window, ForeignCall::Kind kind) const {
+  std::vector<ForeignCall> out;
+  for (const ForeignCall& c : calls_) {
+    if (c.window == window && c.kind == kind) out.push_back(c);
+  }
+  return out;
+}
+
+WindowHandle FakeDesktop::FindChild(WindowHandle parent, WindowHandle after,
+                                    std::wstring_view className) {
+  FakeWindow* p = Get(parent);
+  if (p == nullptr) return 0;
+  auto it = p->children.begin();
+  if (after != 0) {
+    it = std::find(p->children.begin(), p->children.end(), after);
+    if (it == p->children.end()) return 0;
+    ++it;
+  }
+  for (; it != p->children.end(); ++it) {
+    if (Window(*it).className == className) return *it;
+  }
+  return 0;
+}
+
+WindowHandle FakeDesktop::Parent(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  return (w == nullptr || Get(w->parent) == nullptr) ? 0 : w->parent;
+}
+
+std::wstring FakeDesktop::ClassName(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  return w == nullptr ? std::wstring() : w->className.substr(0, 255);
+}
+
+std::wstring FakeDesktop::Title(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  return w == nullptr ? std::wstring() : w->title.substr(0, 255);
+}
+
+WindowHandle FakeDesktop::WindowAtPoint(Point) {
+  return underCursor_;
+}
+
+int FakeDesktop::TextLength(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  return w == nullptr ? 0 : static_cast<int>(w->text.size());
+}
+
+void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
+  Record(ForeignCall::Kind::ReadText, window);
+  FakeWindow* w = Get(window);
+  if (w == nullptr) {
+    out.clear();
+    return;
+  }
+  out.assign(w->text);
+}
+
+bool FakeDesktop::SetText(WindowHandle window, std::wstring_view text) {
+  Record(ForeignCall::Kind::SetText, window, std::wstring(text));
+  FakeWindow* w = Get(window);
+  if (w == nullptr) return false;
+  w->text.assign(text);
+  if (w->onTextSet) w->onTextSet();
+  return true;
+}
+
+void FakeDesktop::ButtonDown(WindowHandle window) {
+  Record(ForeignCall::Kind::ButtonDown, window);
+  FakeWindow* w = Get(window);
+  if (w != nullptr && w->onButtonDown) w->onButtonDown();
+}
+
+void FakeDesktop::ButtonUp(WindowHandle window) {
+  Record(ForeignCall::Kind::ButtonUp, window);
+  FakeWindow* w = Get(window);
+  if (w != nullptr && w->onButtonUp) w->onButtonUp();
+}
+
+bool FakeDesktop::IsEnabled(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  return w != nullptr && w->enabled;
+}
+
+}  // namespace vl

@@ -1,0 +1,81 @@
+// The chat client's windows, in memory: a tree of windows with classes, titles, texts and
+// enabled states, and a record of every call the program made on them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ForeignWindows.h"
+
+namespace vl {
+
+class FakeClock;
+
+struct FakeWindow {
+  WindowHandle handle = 0;
+  WindowHandle parent = 0;
+  std::vector<WindowHandle> children;  // in the order FindChild walks them
+  std::wstring className;
+  std::wstring title;
+  std::wstring text;
+  bool enabled = true;
+  // The client's reaction to button messages, and to its text being set.
+  std::function<void()> onButtonDown;
+  std::function<void()> onButtonUp;
+  std::function<void()> onTextSet;
+};
+
+struct ForeignCall {
+  enum class Kind { SetText, ButtonDown, ButtonUp, ReadText };
+  std::uint64_t timeMs;
+  Kind kind;
+  WindowHandle window;
+  std::wstring text;  // SetText only
+};
+
+class FakeDesktop : public ForeignWindows {
+ public:
+  explicit FakeDesktop(FakeClock& clock) : clock_(clock) {}
+
+  WindowHandle FindChild(WindowHandle parent, WindowHandle after,
+                         std::wstring_view className) override;
+  WindowHandle Parent(WindowHandle window) override;
+  std::wstring ClassName(WindowHandle window) override;
+  std::wstring Title(WindowHandle window) override;
+  WindowHandle WindowAtPoint(Point screen) override;
+  Point CursorPosition() override { return cursor_; }
+  int TextLength(WindowHandle window) override;
+  void ReadText(WindowHandle window, std::wstring& out) override;
+  bool SetText(WindowHandle window, std::wstring_view text) override;
+  void ButtonDown(WindowHandle window) override;
+  void ButtonUp(WindowHandle window) override;
+  bool IsEnabled(WindowHandle window) override;
+
+  // Test side.
+  WindowHandle Create(WindowHandle parent, std::wstring className, std::wstring title = L"");
+  // Destroys the window and everything under it; its handle then fails every call.
+  void Destroy(WindowHandle window);
+  bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
+  FakeWindow& Window(WindowHandle window);
+  // Puts the pointer at `screen`, over `under` (what WindowAtPoint answers there).
+  void PointAt(Point screen, WindowHandle under);
+  const std::vector<ForeignCall>& Calls() const { return calls_; }
+  std::vector<ForeignCall> CallsTo(WindowHandle window, ForeignCall::Kind kind) const;
+  void ClearCalls() { calls_.clear(); }
+
+ private:
+  FakeWindow* Get(WindowHandle window);
+  void Record(ForeignCall::Kind kind, WindowHandle window, std::wstring text = {});
+
+  FakeClock& clock_;
+  std::map<WindowHandle, FakeWindow> windows_;
+  WindowHandle nextHandle_ = 0x1000;
+  Point cursor_;
+  WindowHandle underCursor_ = 0;
+  std::vector<ForeignCall> calls_;
+};
+
+}  // namespace vl
