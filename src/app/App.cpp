@@ -1,7 +1,8 @@
 #include "app/App.h"
 
-#include "app/ConnexMan.h"
 #include "app/Principale.h"
+#include "panel/Reglages.h"
+#include "room/ConnexMan.h"
 #include "settings/modIni.h"
 
 namespace vl {
@@ -35,6 +36,14 @@ void App::WriteParameter(const std::wstring& key, const std::wstring& value) {
 Principale& App::MainWindow() {
   if (!principale_) principale_ = std::make_unique<Principale>(*this);
   return *principale_;
+}
+
+Reglages& App::Panel() {
+  if (!reglages_) {
+    reglages_ = std::make_unique<Reglages>(*this);
+    reglages_->Load();
+  }
+  return *reglages_;
 }
 
 ConnexMan& App::AttachWindow() {

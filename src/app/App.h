@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/GestionInstance.h"
+#include "panel/PanelState.h"
 #include "platform/Platform.h"
 #include "room/RoomWindowSet.h"
 #include "room/SharedState.h"
@@ -15,6 +16,7 @@ namespace vl {
 
 class Principale;
 class ConnexMan;
+class Reglages;
 
 class App {
  public:
@@ -31,6 +33,9 @@ class App {
   RoomWindowSet room;
   ChatBuffer chat;
   GestionInstance instances;
+  PanelState panel;
+  Phrases phrases;
+  std::wstring PhraseChoisie;  // the phrase line last pressed in a picker
 
   // The settings file, its path built afresh at each call.
   std::wstring SettingsPath();
@@ -42,10 +47,14 @@ class App {
   Principale& MainWindow();
   // The manual attach window, created at its first use.
   ConnexMan& AttachWindow();
+  // The control panel, created and loaded (not shown) at its first use.
+  Reglages& Panel();
+  bool PanelExists() const { return reglages_ != nullptr; }
 
  private:
   std::unique_ptr<Principale> principale_;
   std::unique_ptr<ConnexMan> connexMan_;
+  std::unique_ptr<Reglages> reglages_;
 };
 
 }  // namespace vl

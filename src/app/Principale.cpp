@@ -1,9 +1,9 @@
 #include "app/Principale.h"
 
 #include "app/App.h"
-#include "app/ConnexMan.h"
 #include "app/ProgramTitle.h"
 #include "room/Challenge.h"
+#include "room/ConnexMan.h"
 #include "room/HandshakeValues.h"
 #include "settings/modIni.h"
 
@@ -46,8 +46,11 @@ Principale::Principale(App& app)
     : Form(app.platform, FormDesign{L"Principale", L"Connexion à la room", 4740, 6030, kDarkGrey}),
       Connexion(AddTimer(L"Connexion", 500, false)),
       EnvoiCode(AddTimer(L"EnvoiCode", 2000, false)),
-      app_(app) {
+      app_(app),
+      handshake_(app, *this) {
   AddControls();
+  Connexion.onTick = [this] { handshake_.AnswerWatcherTick(); };
+  EnvoiCode.onTick = [this] { handshake_.ReSenderTick(); };
   AddMenu(L"newBot", L"Changer de robot").onClick = [this] { newBot_Click(); };
   (*this)[L"Check1"].onClick = [this] { Check1_Click(); };
   (*this)[L"ReyCommand1"].onClick = [this] { ReyCommand1_Click(); };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ui/Form.h"
+#include "room/Handshake.h"
 
 namespace vl {
 
@@ -22,6 +23,10 @@ class Principale : public Form {
   Timer& Connexion;  // answer watcher, 500 ms
   Timer& EnvoiCode;  // re-sender of the identification line, 2000 ms
 
+  // Introduces the program to the room bot once the room is attached.
+  void connection() { handshake_.connection(); }
+  const Handshake& handshake() const { return handshake_; }
+
  protected:
   void OnLoad() override;
   void OnActivate() override;
@@ -38,6 +43,7 @@ class Principale : public Form {
   void ReadBotNickAndAsk();
 
   App& app_;
+  Handshake handshake_;
 };
 
 }  // namespace vl

@@ -1,6 +1,6 @@
 // The main window: first-run explanations, the room bot's nickname, and the ways out.
-#include "app/ConnexMan.h"
 #include "app/Principale.h"
+#include "room/ConnexMan.h"
 
 #include "support/AppFixture.h"
 

@@ -1,5 +1,6 @@
 // The manual attach window: the moderator presses on it, drags the hand pointer onto the
-// chat client's room window and lets go there.
+// chat client's room window and lets go there. The window under the pointer at the last tick
+// becomes the room; its children give the chat, the input box and the buttons.
 #pragma once
 
 #include "platform/ui/Form.h"
@@ -17,8 +18,14 @@ class ConnexMan : public Form {
  protected:
   void OnActivate() override;
   bool OnCloseRequest() override;
+  void OnMouseDown(MouseButton) override { Pressed(); }
+  void OnMouseUp(MouseButton) override { Released(); }
 
  private:
+  void Pressed();
+  void Released();
+  void Timer1_Tick();
+
   App& app_;
 };
 

@@ -1,0 +1,26 @@
+// The control panel's options and pending requests, shared with the phrase dialogs, and the
+// shared phrase list.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace vl {
+
+struct PanelState {
+  bool SonEntree = false;    // play the entry sound on joins
+  bool SalutAuto = false;    // greet joining users with phrase 1
+  bool SignerKicks = false;  // sign kick and punish reasons with the moderator's nickname
+  std::wstring FichierSonEntree;
+  bool PanneauDessus = false;  // the panel stays topmost
+  bool RobotEnPause = false;   // pause mode: the nickname capture is stopped
+  bool DemandeKick = false;    // a kick waiting for its reason
+  bool DemandePuni = false;    // a punish waiting for its reason
+};
+
+// Slot 0 is never used; 1 to 6 greetings and announcements, 7 to 13 warnings, 14 to 22 kick
+// and punish reasons. Stored under keys "1" to "22" of section "Raisons".
+inline constexpr int kPhraseCount = 22;
+using Phrases = std::array<std::wstring, kPhraseCount + 1>;
+
+}  // namespace vl

@@ -1,0 +1,41 @@
+// Reading the room's chat and recognising its lines. The whole chat is copied out of the
+// chat control on every tick; the last complete line is found by scanning back from the end,
+// so a long chat costs one copy and no split.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "room/RoomWindowSet.h"
+
+namespace vl {
+
+// The last line that a CR LF closes: the element before the remainder when the text is split
+// at every CR LF. None when the text holds no CR LF.
+std::optional<std::wstring_view> LastChatLine(std::wstring_view chatText);
+
+// Reads the whole text of `chatWindow` into `buffer` (its storage reused) and gives its last
+// complete line, a view into the buffer. A window that has gone reads as an empty text.
+std::optional<std::wstring_view> ReadChatText(Platform& platform, WindowHandle chatWindow,
+                                              ChatBuffer& buffer);
+
+// The first line closed by a CR LF that contains `what`; the remainder after the last CR LF
+// is not looked at.
+std::optional<std::wstring_view> FirstLineContaining(std::wstring_view chatText,
+                                                     std::wstring_view what);
+
+// The sender of a message line: the part in parentheses and the character after it removed,
+// then what stands before the first ":", blanks trimmed. None for a line without ":" or
+// whose first ")" stands before its first "(".
+std::optional<std::wstring> MessageLineNick(std::wstring_view line);
+
+inline const std::wstring kJoinMarkerEnglish = L"Join: ";
+inline const std::wstring kJoinMarkerFrench = L"Rejoint la salle :";
+bool IsJoinLine(std::wstring_view line);
+// The nickname of a join line: the line with every marker removed, blanks trimmed (the
+// English marker decides when both occur); "" for a line that is not a join line.
+std::wstring JoinLineNick(std::wstring_view line);
+
+}  // namespace vl
