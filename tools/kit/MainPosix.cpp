@@ -1,0 +1,14 @@
+// verdelune-kit's entry point on POSIX systems: arguments are taken as UTF-8.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kit/Kit.h"
+#include "kit/Utf8.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::wstring> args;
+  for (int i = 1; i < argc; ++i)
+    args.push_back(vl::kit::WideFromUtf8(argv[i]));
+  return vl::kit::RunKit(args, std::cout, std::cerr);
+}
