@@ -1,11 +1,27 @@
 #include "app/App.h"
 
 #include "app/Principale.h"
+#include "dialogs/Envoimsg.h"
+#include "dialogs/Messages.h"
+#include "dialogs/MessagesEdit.h"
+#include "dialogs/RaisonsKick.h"
+#include "dialogs/Warnings.h"
 #include "panel/Reglages.h"
 #include "room/ConnexMan.h"
 #include "settings/modIni.h"
 
 namespace vl {
+namespace {
+
+// The window as it stands, or a new one when there is none yet or its close box destroyed
+// it. Never called from inside the window's own handlers, so the old one can go.
+template <typename W>
+W& Current(std::unique_ptr<W>& window, App& app) {
+  if (!window || window->Unloaded()) window = std::make_unique<W>(app);
+  return *window;
+}
+
+}  // namespace
 
 App::App(Platform& p) : platform(p), instances(p.processes()) {}
 
@@ -49,6 +65,26 @@ Reglages& App::Panel() {
 ConnexMan& App::AttachWindow() {
   if (!connexMan_) connexMan_ = std::make_unique<ConnexMan>(*this);
   return *connexMan_;
+}
+
+}  // namespace vl
+
+namespace vl {
+
+void App::ShowRaisonsKick() {
+  Current(raisonsKick_, *this).Show();
+}
+void App::ShowWarnings() {
+  Current(warnings_, *this).Show();
+}
+void App::ShowMessages() {
+  Current(messages_, *this).Show();
+}
+void App::ShowEnvoimsg() {
+  Current(envoimsg_, *this).Open();
+}
+void App::OpenPhraseEditor() {
+  Current(messagesEdit_, *this).Show();
 }
 
 }  // namespace vl

@@ -17,6 +17,11 @@ namespace vl {
 class Principale;
 class ConnexMan;
 class Reglages;
+class RaisonsKick;
+class Warnings;
+class Messages;
+class MessagesEdit;
+class Envoimsg;
 
 class App {
  public:
@@ -51,10 +56,29 @@ class App {
   Reglages& Panel();
   bool PanelExists() const { return reglages_ != nullptr; }
 
+  // The phrase dialogs: each picker is made at its first showing and then only hidden and
+  // shown, and made anew after its close box destroyed it; the editor is made at each
+  // opening.
+  void ShowRaisonsKick();
+  void ShowWarnings();
+  void ShowMessages();
+  void ShowEnvoimsg();
+  void OpenPhraseEditor();
+  RaisonsKick* RaisonsKickWindow() const { return raisonsKick_.get(); }
+  Warnings* WarningsWindow() const { return warnings_.get(); }
+  Messages* MessagesWindow() const { return messages_.get(); }
+  MessagesEdit* PhraseEditor() const { return messagesEdit_.get(); }
+  Envoimsg* EnvoimsgWindow() const { return envoimsg_.get(); }
+
  private:
   std::unique_ptr<Principale> principale_;
   std::unique_ptr<ConnexMan> connexMan_;
   std::unique_ptr<Reglages> reglages_;
+  std::unique_ptr<RaisonsKick> raisonsKick_;
+  std::unique_ptr<Warnings> warnings_;
+  std::unique_ptr<Messages> messages_;
+  std::unique_ptr<MessagesEdit> messagesEdit_;
+  std::unique_ptr<Envoimsg> envoimsg_;
 };
 
 }  // namespace vl

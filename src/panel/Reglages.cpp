@@ -25,6 +25,8 @@ Reglages::Reglages(App& app)
       app_(app) {
   AddControls();
   AddMenus();
+  selection_ = std::make_unique<UserSelection>(app, *this);
+  commands_ = std::make_unique<CommandButtons>(app, *this);
   TimerEtat.onTick = [this] { TimerEtat_Tick(); };
 }
 
@@ -99,6 +101,7 @@ void Reglages::changepseudoroombot_Click() {
 
 void Reglages::Mesgusers_Click() {
   if (app_.panel.PanneauDessus) ClearAlwaysOnTop(*this);
+  app_.OpenPhraseEditor();
 }
 
 void Reglages::standby_Click() {

@@ -4,6 +4,10 @@
 // microphone live in files of their own.
 #pragma once
 
+#include <memory>
+
+#include "panel/CommandButtons.h"
+#include "panel/UserSelection.h"
 #include "platform/ui/Form.h"
 
 namespace vl {
@@ -29,6 +33,8 @@ class Reglages : public Form {
   Timer& TimerEtat;           // room watchdog and microphone countdown, 1000 ms
   Timer& TimerToucheclavier;  // push-to-talk, 100 ms
 
+  CommandButtons& commands() { return *commands_; }
+
  protected:
   void OnLoad() override;
   void OnActivate() override;
@@ -49,6 +55,8 @@ class Reglages : public Form {
   void RoomWatchdog();
 
   App& app_;
+  std::unique_ptr<UserSelection> selection_;
+  std::unique_ptr<CommandButtons> commands_;
   std::wstring lastChosenSound_;  // the file dialog keeps the last name chosen
 };
 

@@ -1,0 +1,19 @@
+// The greetings and announcements picker: the six stored phrases, sent as plain chat lines
+// with "$N" replaced by the target user's nickname. Without a target user, the lines that
+// need one are greyed out.
+#pragma once
+
+#include "dialogs/PhrasePicker.h"
+
+namespace vl {
+
+class Messages : public PhrasePicker {
+ public:
+  explicit Messages(App& app);
+
+ protected:
+  void OnActivate() override;
+  void LineReleased() override;
+};
+
+}  // namespace vl

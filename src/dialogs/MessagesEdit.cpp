@@ -1,0 +1,137 @@
+#include "dialogs/MessagesEdit.h"
+
+#include "app/App.h"
+#include "panel/Reglages.h"
+#include "room/ChatSender.h"
+#include "settings/modIni.h"
+
+namespace vl {
+namespace {
+
+constexpr int kWidth = 7200;
+constexpr int kBoxPitch = 330;
+const Colour kGreen = 0x008000;
+const Colour kBlue = 0x0000FF;
+const Font kBold{L"MS Sans Serif", 8.25, true};
+
+}  // namespace
+
+std::wstring BoxName(int index) {
+  return L"Text1(" + std::to_wstring(index) + L")";
+}
+
+MessagesEdit::MessagesEdit(App& app)
+    : Form(app.platform,
+           FormDesign{L"MessagesEdit", L"Choix d'une raison", kWidth, 9900, 0xFFFFF8}),
+      app_(app) {
+  auto label = [this](const wchar_t* name, const wchar_t* text, Rect r, Colour fore, Font f) {
+    Add({.name = name,
+         .kind = ControlKind::Label,
+         .text = text,
+         .rect = r,
+         .fore = fore,
+         .font = f});
+  };
+  label(L"Label1",
+        L"Cliquez sur la phrase à changer, tapez le nouveau texte et validez par \"Entrée\"",
+        {120, 60, kWidth - 240, 255}, kGreen, Font{});
+  label(L"Label5", L"Les modifications ne seront prises en compte qu'en cliquant sur \"Valider\"",
+        {120, 315, kWidth - 240, 255}, kGreen, Font{});
+  label(L"Label6", L"Variable :  $N = pseudo du user", {120, 570, kWidth - 240, 255}, kGreen,
+        Font{});
+  int top = 900;
+  AddGroup(L"Phrases d'accueil et annonces", L"Label3", L"Label9", L"($N pour remplacer pseudo)", 0,
+           6, top);
+  label(L"Label10",
+        L"Attention : la première phrase d'accueil est celle qui est émise si l'option \"Salut "
+        L"Auto\" est cochée",
+        {120, top, kWidth - 240, 255}, 0xFF0000, Font{});
+  top += 330;
+  AddGroup(L"Phrases d'avertissement (warnings) ", L"Label2", L"Label7",
+           L"(pseudo rajouté automatiquement)", 6, 7, top);
+  AddGroup(L"Raisons pour kick et puni", L"Label4", L"Label8", L"(pseudo rajouté automatiquement)",
+           13, 9, top);
+  // Text boxes go before their groups' labels in the design, so these come last.
+  Add({.name = L"Valider",
+       .kind = ControlKind::Button,
+       .text = L"Valider",
+       .rect = {kWidth / 2 - 1560, top + 60, 1440, 420},
+       .back = 0xC0FFC0,
+       .fore = 0x000000,
+       .font = kBold})
+      .onClick = [this] { Valider_Click(); };
+  Add({.name = L"Annuler",
+       .kind = ControlKind::Button,
+       .text = L"Annuler",
+       .rect = {kWidth / 2 + 120, top + 60, 1440, 420},
+       .back = 0xFFC0C0,
+       .fore = 0x000000,
+       .font = kBold})
+      .onClick = [this] { Annuler_Click(); };
+}
+
+void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, const wchar_t* noteName,
+                            const wchar_t* note, int firstBox, int count, int& top) {
+  Add({.name = titleName,
+       .kind = ControlKind::Label,
+       .text = title,
+       .rect = {120, top, 3000, 255},
+       .fore = kBlue,
+       .font = kBold});
+  Add({.name = noteName,
+       .kind = ControlKind::Label,
+       .text = note,
+       .rect = {3240, top, kWidth - 3360, 255},
+       .fore = kGreen});
+  top += 285;
+  for (int i = firstBox; i < firstBox + count; ++i) {
+    Control& box = Add({.name = BoxName(i),
+                        .kind = ControlKind::TextBox,
+                        .rect = {120, top, kWidth - 240, 300},
+                        .back = 0xFFFFFF,
+                        .fore = kFreshBoxColour});
+    box.onMouseDown = [&box](MouseButton) { box.SetForeColour(kEditedBoxColour); };
+    top += kBoxPitch;
+  }
+  top += 90;
+}
+
+void MessagesEdit::OnLoad() {
+  CentreOnScreen();
+  for (int i = 0; i < kPhraseCount; ++i) {
+    (*this)[BoxName(i)].SetText(app_.phrases[static_cast<size_t>(i + 1)]);
+  }
+  mayClose_ = false;
+}
+
+void MessagesEdit::Valider_Click() {
+  Profile& profile = platform().profile();
+  const std::wstring path = app_.SettingsPath();
+  for (int i = 0; i < kPhraseCount; ++i) {
+    const std::wstring& text = (*this)[BoxName(i)].Text();
+    app_.phrases[static_cast<size_t>(i + 1)] = text;
+    EcritIni(profile, kSectionRaisons, std::to_wstring(i + 1), text, path);
+  }
+  mayClose_ = true;
+  RestorePanelOnTop();
+  CloseRequested();
+}
+
+void MessagesEdit::Annuler_Click() {
+  mayClose_ = true;
+  CloseRequested();
+}
+
+// The close box is refused. A refused closing leaves the panel as it is: putting the panel
+// on top would cover the editor that stays open.
+bool MessagesEdit::OnCloseRequest() {
+  if (!mayClose_) return false;
+  RestorePanelOnTop();
+  return true;
+}
+
+void MessagesEdit::RestorePanelOnTop() {
+  if (app_.panel.PanneauDessus) SetAlwaysOnTop(app_.Panel());
+}
+
+}  // namespace vl

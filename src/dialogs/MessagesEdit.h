@@ -1,0 +1,36 @@
+// The phrase editor: all 22 phrases in edit boxes, stored together by "Valider". Only its
+// two buttons close it; it is made anew at each opening.
+#pragma once
+
+#include "platform/ui/Form.h"
+
+namespace vl {
+
+class App;
+
+inline constexpr Colour kEditedBoxColour = 0xFF0000;
+inline constexpr Colour kFreshBoxColour = 0x0000FF;
+
+class MessagesEdit : public Form {
+ public:
+  explicit MessagesEdit(App& app);
+
+ protected:
+  void OnLoad() override;
+  bool OnCloseRequest() override;
+
+ private:
+  void AddGroup(const wchar_t* title, const wchar_t* titleName, const wchar_t* noteName,
+                const wchar_t* note, int firstBox, int count, int& top);
+  void Valider_Click();
+  void Annuler_Click();
+  void RestorePanelOnTop();
+
+  App& app_;
+  bool mayClose_ = false;
+};
+
+// "Text1(4)", the name of one edit box.
+std::wstring BoxName(int index);
+
+}  // namespace vl

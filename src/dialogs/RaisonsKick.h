@@ -1,0 +1,22 @@
+// The kick and punish reasons picker: the nine stored reasons and a box for a reason of the
+// moment. A pick sends the requested kick and/or punish line for the target user.
+#pragma once
+
+#include "dialogs/PhrasePicker.h"
+
+namespace vl {
+
+class RaisonsKick : public PhrasePicker {
+ public:
+  explicit RaisonsKick(App& app);
+
+ protected:
+  void OnActivate() override;
+  void LineReleased() override;
+
+ private:
+  void Text1_KeyDown(int keyCode);
+  void EndPick();
+};
+
+}  // namespace vl

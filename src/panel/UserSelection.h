@@ -1,0 +1,39 @@
+// The target user: the panel's Label2. It follows the nickname the moderator places in the
+// room's input box (a nickname followed by ", "), or is typed by hand after a double click
+// on the label; a single click empties it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vl {
+
+class App;
+class Reglages;
+
+inline const std::wstring kInputMarker = L".";
+inline constexpr int kManualEntryShown = 960;
+inline constexpr int kManualEntryHidden = 6720;
+
+// The nickname in an input box text, or none when the text is no pick: it must end with
+// ", " or ", .", and the text before its first comma must hold no blank. Every ", " and then
+// every "." is removed from it.
+std::optional<std::wstring> CapturedNick(std::wstring_view inputText);
+
+class UserSelection {
+ public:
+  UserSelection(App& app, Reglages& panel);
+
+  void BoucleLectPseudo_Tick();
+
+ private:
+  void Label2_Click();
+  void Label2_DblClick();
+  void PseudoManu_KeyDown(int keyCode);
+
+  App& app_;
+  Reglages& panel_;
+};
+
+}  // namespace vl
