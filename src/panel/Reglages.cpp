@@ -27,6 +27,8 @@ Reglages::Reglages(App& app)
   AddMenus();
   selection_ = std::make_unique<UserSelection>(app, *this);
   commands_ = std::make_unique<CommandButtons>(app, *this);
+  micro_ = std::make_unique<MicroControl>(app, *this);
+  joins_ = std::make_unique<JoinWatcher>(app, *this, *micro_);
   TimerEtat.onTick = [this] { TimerEtat_Tick(); };
 }
 
@@ -118,8 +120,10 @@ void Reglages::Quitter_Click() {
   if (answer == MessageBoxAnswer::Yes) platform().EndProgram();
 }
 
+// The watchdog first: it may end the program before the countdown moves.
 void Reglages::TimerEtat_Tick() {
   RoomWatchdog();
+  micro_->CountdownSecond();
 }
 
 void Reglages::RoomWatchdog() {

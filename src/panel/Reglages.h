@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "panel/CommandButtons.h"
+#include "panel/JoinWatcher.h"
+#include "panel/MicroControl.h"
 #include "panel/UserSelection.h"
 #include "platform/ui/Form.h"
 
@@ -34,6 +36,7 @@ class Reglages : public Form {
   Timer& TimerToucheclavier;  // push-to-talk, 100 ms
 
   CommandButtons& commands() { return *commands_; }
+  MicroControl& micro() { return *micro_; }
 
  protected:
   void OnLoad() override;
@@ -57,6 +60,8 @@ class Reglages : public Form {
   App& app_;
   std::unique_ptr<UserSelection> selection_;
   std::unique_ptr<CommandButtons> commands_;
+  std::unique_ptr<MicroControl> micro_;
+  std::unique_ptr<JoinWatcher> joins_;
   std::wstring lastChosenSound_;  // the file dialog keeps the last name chosen
 };
 

@@ -22,7 +22,7 @@ FakeRoom::FakeRoom(FakePlatform& fake, int buttonCount, std::wstring title) : fa
     std::wstring text = InputText();
     InputText().clear();
     posted_.push_back(text);
-    AddLine(L"(12:00) " + ownNick + L": " + text);
+    if (echo) AddLine(L"(12:00) " + ownNick + L": " + text);
     if (onPosted) onPosted(text);
   };
 }

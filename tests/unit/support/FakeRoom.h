@@ -22,12 +22,16 @@ class FakeRoom {
   int CountPosted(const std::wstring& text) const;
   // Called after each posted line, with its text (a room bot answers from here).
   std::function<void(const std::wstring&)> onPosted;
+  // The microphone buttons (eighth and ninth).
+  FakeWindow& Mic1() { return fake_.desktop().Window(buttons.at(7)); }
+  FakeWindow& Mic2() { return fake_.desktop().Window(buttons.at(8)); }
   // Puts the pointer over the room window's strip.
   void PointAtRoom();
   std::wstring& InputText() { return fake_.desktop().Window(input).text; }
   std::wstring& ChatText() { return fake_.desktop().Window(chat).text; }
 
   std::wstring ownNick = L"Modo";
+  bool echo = true;  // false: the client never shows the moderator's lines
   WindowHandle top = 0, middle = 0, room = 0, chat = 0, input = 0;
   std::vector<WindowHandle> buttons;
 

@@ -1,0 +1,33 @@
+// The join watcher: every 100 ms the chat's last complete line is looked at; a join line
+// plays the entry sound once and gets the greeting, phrase 1 with "$N" replaced.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "room/RoomWindowSet.h"
+
+namespace vl {
+
+class App;
+class MicroControl;
+class Reglages;
+
+class JoinWatcher {
+ public:
+  JoinWatcher(App& app, Reglages& panel, MicroControl& micro);
+
+  void Boucle_Tick();
+  void JoueSonEntree();
+
+ private:
+  App& app_;
+  MicroControl& micro_;
+  ChatBuffer chat_;  // its own copy of the chat, kept between ticks to reuse its storage
+  bool EntreeAnnoncee_ = false;  // the join line that ends the chat has had its sound
+  // The join line that ends the chat and has been greeted: greeted once, not on every tick
+  // while it stays last, whatever the client's delay in showing the greeting.
+  std::optional<std::wstring> greetedLine_;
+};
+
+}  // namespace vl
