@@ -1,0 +1,11 @@
+execute_process(COMMAND ${PYTHON} ${GENERATOR} ${OUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the asset generator failed")
+endif()
+foreach(file H_MOVE.CUR ding-dong1.wav)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${file} ${ASSETS}/${file}
+                  RESULT_VARIABLE differ)
+  if(differ)
+    message(FATAL_ERROR "assets/${file} is not what tools/assetgen/make_assets.py makes")
+  endif()
+endforeach()
