@@ -14,7 +14,24 @@ vl_wine_prefix_ready() {
       DISPLAY= wineboot -i >/dev/null 2>&1 || true
       wineserver -w || true
     fi
+    if [ ! -f "$WINEPREFIX/.verdelune-fonts" ]; then
+      vl_wine_font_replacements
+      touch "$WINEPREFIX/.verdelune-fonts"
+    fi
   ) 9>"$WINEPREFIX.lock"
+}
+
+# The program's windows name Arial and Comic Sans MS, which Debian does not have: Wine is
+# told to draw them with the metric-compatible Liberation Sans and with Comic Neue, so that
+# captions fit their buttons as they would on Windows.
+vl_wine_font_replacements() {
+  local reg
+  reg=$(mktemp --suffix=.reg)
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n' >"$reg"
+  printf '"Arial"="Liberation Sans"\r\n"Comic Sans MS"="Comic Neue"\r\n' >>"$reg"
+  DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1 || true
+  wineserver -w || true
+  rm -f "$reg"
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; VL_XVFB_PID holds its process id.

@@ -18,8 +18,7 @@ const Colour kRed = 0xFF0000;
 const Colour kDarkBlue = 0x0000C0;
 const Font kSansSerif{L"MS Sans Serif", 8.25, false};
 
-const wchar_t* const kLabel3 =
-    L"Le compagnon des robots de salle, à découvrir sur www.verdelune.example.org";
+const wchar_t* const kLabel3 = L"Robot de salle : www.verdelune.example.org";
 const wchar_t* const kLabel4 =
     L"Verdelune est fait pour les utilisateurs d'un robot de salle dans les salons de "
     L"discussion par webcam. Il facilite le travail des modérateurs et des administrateurs "
@@ -81,7 +80,7 @@ void Principale::AddControls() {
   Add({.name = L"Label3",
        .kind = ControlKind::Label,
        .text = kLabel3,
-       .rect = {840, 5640, 3780, 255},
+       .rect = {840, 5640, 3855, 255},
        .back = kDarkGrey,
        .fore = kYellow,
        .font = {L"MS Sans Serif", 9.75, false}});

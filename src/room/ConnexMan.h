@@ -16,6 +16,7 @@ class ConnexMan : public Form {
   Timer& Timer1;  // follows the window under the pointer, every 100 ms
 
  protected:
+  void OnLoad() override { CentreOnScreen(); }
   void OnActivate() override;
   bool OnCloseRequest() override;
   void OnMouseDown(MouseButton) override { Pressed(); }

@@ -44,7 +44,7 @@ bool ParseHeader(std::wstring_view line, std::wstring& name) {
   if (line.empty() || line.front() != L'[') return false;
   size_t close = line.find(L']');
   if (close == std::wstring_view::npos) return false;
-  name = line.substr(1, close - 1);
+  name = Trim(line.substr(1, close - 1));
   return true;
 }
 
