@@ -1,0 +1,45 @@
+// The control channel's commands, one per line, words separated by one blank, as tests and
+// demos append them to the control file. Parsing only; the room carries them out. Portable.
+#pragma once
+
+#include <string>
+
+namespace roomsim {
+
+enum class ControlVerb {
+  Join,       // join NICK [fr|en] [notime]
+  Leave,      // leave NICK
+  Say,        // say NICK TEXT...
+  Line,       // line TEXT...
+  Type,       // type TEXT...
+  Pick,       // pick NICK
+  MicFree,    // mic free
+  MicOther,   // mic other
+  BotLevel,   // bot level NICK N
+  BotSilent,  // bot silent on|off
+  BotWrong,   // bot wrong on|off
+  BotDelay,   // bot delay MS
+  Traffic,    // traffic RATE
+  Close,      // close
+  Quit,       // quit
+};
+
+struct ControlCommand {
+  ControlVerb verb = ControlVerb::Quit;
+  std::wstring nick;
+  std::wstring text;
+  bool french = false;   // join: the French join line
+  bool withTime = true;  // join: "(hh:mm) " before the join line
+  bool on = false;       // bot silent / bot wrong
+  long long number = 0;  // bot level, bot delay, traffic
+};
+
+struct ParsedControl {
+  bool ok = false;
+  ControlCommand command;
+  std::wstring error;  // why the line was refused
+};
+
+ParsedControl ParseControlCommand(const std::wstring& line);
+
+}  // namespace roomsim
