@@ -18,6 +18,10 @@ vl_wine_prefix_ready() {
       vl_wine_font_replacements
       touch "$WINEPREFIX/.verdelune-fonts"
     fi
+    if [ -n "${VL_WINE_UNMANAGED:-}" ] && [ ! -f "$WINEPREFIX/.verdelune-unmanaged" ]; then
+      vl_wine_unmanaged_windows
+      touch "$WINEPREFIX/.verdelune-unmanaged"
+    fi
   ) 9>"$WINEPREFIX.lock"
 }
 
@@ -32,6 +36,14 @@ vl_wine_font_replacements() {
   DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1 || true
   wineserver -w || true
   rm -f "$reg"
+}
+
+# Without a window manager (Xvfb), Wine waits up to 2 s for one each time a window is hidden
+# or destroyed. Test prefixes tell Wine that no manager runs; a prefix for a real desktop
+# keeps its windows managed, with the desktop's title bars.
+vl_wine_unmanaged_windows() {
+  DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  wineserver -w || true
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; VL_XVFB_PID holds its process id.

@@ -18,7 +18,7 @@ const Colour kRed = 0xFF0000;
 const Colour kDarkBlue = 0x0000C0;
 const Font kSansSerif{L"MS Sans Serif", 8.25, false};
 
-const wchar_t* const kLabel3 = L"Robot de salle : www.verdelune.example.org";
+const wchar_t* const kLabel3 = L"Robot de salle : verdelune.example.org";
 const wchar_t* const kLabel4 =
     L"Verdelune est fait pour les utilisateurs d'un robot de salle dans les salons de "
     L"discussion par webcam. Il facilite le travail des modérateurs et des administrateurs "

@@ -16,7 +16,7 @@ constexpr int kListTop = 780;
 
 Messages::Messages(App& app)
     : PhrasePicker(app, FormDesign{L"Messages", L"Messages d'accueil et d'annonces divers",
-                                   kPickerWidth, kListTop + kLines * kLinePitch + 240, 0xF0FFF0}) {
+                                   kPickerWidth, kListTop + kLines * kLinePitch + 270, 0xF0FFF0}) {
   Add({.name = L"erreur",
        .kind = ControlKind::Label,
        .text = L"Pseudo non sélectionné, les messages comportant $N ne  peuvent être émis !",
@@ -24,22 +24,9 @@ Messages::Messages(App& app)
        .fore = 0xFF0000,
        .font = {L"MS Sans Serif", 8.25, true},
        .visible = false});
-  Add({.name = L"Label3",
-       .kind = ControlKind::Label,
-       .text = L"Phrases d'accueil et annonces",
-       .rect = {120, 390, 2640, 255},
-       .fore = 0x0000FF,
-       .font = {L"MS Sans Serif", 8.25, true}});
-  Add({.name = L"Label6",
-       .kind = ControlKind::Label,
-       .text = L"($N pour remplacer pseudo)",
-       .rect = {2760, 390, 2520, 255},
-       .fore = 0x008000});
-  Add({.name = L"Shape1",
-       .kind = ControlKind::Shape,
-       .rect = {60, kListTop - 90, kPickerWidth - 120, kLines * kLinePitch + 120},
-       .border = 0x0000C0});
-  AddPhraseLines(kFirstLine, kLines, kListTop);
+  AddHeader(L"Label3", L"Phrases d'accueil et annonces", L"Label6", L"($N pour remplacer pseudo)",
+            390);
+  AddPhraseList(L"Shape1", kFirstLine, kLines, kListTop);
 }
 
 void Messages::OnActivate() {

@@ -13,6 +13,49 @@ std::wstring LineName(int index) {
 PhrasePicker::PhrasePicker(App& app, FormDesign design)
     : Form(app.platform, std::move(design)), app_(app) {}
 
+namespace {
+
+const Font kTitleFont{L"MS Sans Serif", 8.25, true};
+const Colour kTitleColour = 0x0000FF;
+const Colour kNoteColour = 0x008000;
+
+}  // namespace
+
+void PhrasePicker::AddHeader(const wchar_t* titleName, const wchar_t* title,
+                             const wchar_t* noteName, const wchar_t* note, int top) {
+  Add({.name = titleName,
+       .kind = ControlKind::Label,
+       .text = title,
+       .rect = {120, top, 2880, 255},
+       .fore = kTitleColour,
+       .font = kTitleFont});
+  Add({.name = noteName,
+       .kind = ControlKind::Label,
+       .text = note,
+       .rect = {3060, top, kPickerWidth - 3180, 255},
+       .fore = kNoteColour});
+}
+
+int PhrasePicker::AddPhraseList(const wchar_t* shapeName, int first, int count, int top) {
+  const int bottom = top + count * kLinePitch + 30;
+  Add({.name = shapeName,
+       .kind = ControlKind::Shape,
+       .rect = {60, top - 90, kPickerWidth - 120, bottom - top + 90},
+       .border = kPhraseLineColour});
+  AddPhraseLines(first, count, top);
+  return bottom;
+}
+
+Control& PhrasePicker::AddCustomBox(const wchar_t* titleName, const wchar_t* noteName, int top) {
+  AddHeader(titleName, L"Raison personnalisée", noteName, L"(touche entrée pour valider)",
+            top + 150);
+  return Add({.name = L"Text1",
+              .kind = ControlKind::TextBox,
+              .rect = {120, top + 450, kPickerWidth - 240, 315},
+              .back = 0xFFFFFF,
+              .fore = 0x000000});
+}
+
 void PhrasePicker::AddPhraseLines(int first, int count, int top) {
   first_ = first;
   count_ = count;

@@ -19,7 +19,16 @@ class PhrasePicker : public Form {
   PhrasePicker(App& app, FormDesign design);
 
  protected:
-  // Lines Label1(first) to Label1(first + count - 1); line i shows phrase slot i + 1.
+  // The title of the list and the note beside it.
+  void AddHeader(const wchar_t* titleName, const wchar_t* title, const wchar_t* noteName,
+                 const wchar_t* note, int top);
+  // Lines Label1(first) to Label1(first + count - 1) in a frame; line i shows phrase slot
+  // i + 1. Returns the bottom of the frame.
+  int AddPhraseList(const wchar_t* shapeName, int first, int count, int top);
+  // The box for a phrase of the moment, with its title and note, under `top`; returns the box.
+  Control& AddCustomBox(const wchar_t* titleName, const wchar_t* noteName, int top);
+  // The client height that holds a custom box added at `top`.
+  static int HeightWithBox(int top) { return top + 960; }
   void AddPhraseLines(int first, int count, int top);
   // Sets every line's caption from the shared list; an empty slot gives an empty line.
   void LoadLines();
@@ -41,7 +50,7 @@ class PhrasePicker : public Form {
 std::wstring LineName(int index);
 
 // Layout shared by the pickers, twips.
-inline constexpr int kPickerWidth = 5400;
+inline constexpr int kPickerWidth = 6240;
 inline constexpr int kLineHeight = 255;
 inline constexpr int kLinePitch = 300;
 

@@ -10,51 +10,19 @@ namespace {
 constexpr int kFirstLine = 13;
 constexpr int kLines = 9;
 constexpr int kListTop = 480;
-constexpr int kBoxTop = kListTop + kLines * kLinePitch + 240;
+constexpr int kListBottom = kListTop + kLines * kLinePitch + 30;
 
 }  // namespace
 
 RaisonsKick::RaisonsKick(App& app)
     : PhrasePicker(app, FormDesign{L"RaisonsKick", L"Messages de raison et d'annonces divers",
-                                   kPickerWidth, kBoxTop + 735, 0xFFF8E8}) {
-  const Font bold{L"MS Sans Serif", 8.25, true};
-  const Font small{L"MS Sans Serif", 8.25, false};
-  Add({.name = L"Label2",
-       .kind = ControlKind::Label,
-       .text = L"Raisons pour kick et puni",
-       .rect = {120, 120, 2400, 255},
-       .fore = 0x0000FF,
-       .font = bold});
-  Add({.name = L"Label5",
-       .kind = ControlKind::Label,
-       .text = L"(pseudo rajouté automatiquement)",
-       .rect = {2520, 120, 2760, 255},
-       .fore = 0x008000,
-       .font = small});
-  Add({.name = L"Shape3",
-       .kind = ControlKind::Shape,
-       .rect = {60, kListTop - 90, kPickerWidth - 120, kLines * kLinePitch + 120},
-       .border = 0x0000C0});
-  AddPhraseLines(kFirstLine, kLines, kListTop);
-  Add({.name = L"Label3",
-       .kind = ControlKind::Label,
-       .text = L"Raison personnalisée",
-       .rect = {120, kBoxTop - 300, 1800, 255},
-       .fore = 0x0000FF,
-       .font = bold});
-  Add({.name = L"Label4",
-       .kind = ControlKind::Label,
-       .text = L"(touche entrée pour valider)",
-       .rect = {1920, kBoxTop - 300, 2400, 255},
-       .fore = 0x008000,
-       .font = small});
-  Add({.name = L"Text1",
-       .kind = ControlKind::TextBox,
-       .rect = {120, kBoxTop, kPickerWidth - 240, 315},
-       .back = 0xFFFFFF,
-       .fore = 0x000000,
-       .font = small})
-      .onKeyDown = [this](int key) { Text1_KeyDown(key); };
+                                   kPickerWidth, HeightWithBox(kListBottom), 0xFFF8E8}) {
+  AddHeader(L"Label2", L"Raisons pour kick et puni", L"Label5", L"(pseudo rajouté automatiquement)",
+            120);
+  AddPhraseList(L"Shape3", kFirstLine, kLines, kListTop);
+  AddCustomBox(L"Label3", L"Label4", kListBottom).onKeyDown = [this](int key) {
+    Text1_KeyDown(key);
+  };
 }
 
 void RaisonsKick::OnActivate() {

@@ -11,6 +11,7 @@ class RaisonsKick : public PhrasePicker {
   explicit RaisonsKick(App& app);
 
  protected:
+  void OnLoad() override { PlaceAtPanel(); }  // placed once, where the moderator works
   void OnActivate() override;
   void LineReleased() override;
 

@@ -11,51 +11,19 @@ namespace {
 constexpr int kFirstLine = 6;
 constexpr int kLines = 7;
 constexpr int kListTop = 480;
-constexpr int kBoxTop = kListTop + kLines * kLinePitch + 240;
+constexpr int kListBottom = kListTop + kLines * kLinePitch + 30;
 
 }  // namespace
 
 Warnings::Warnings(App& app)
     : PhrasePicker(app, FormDesign{L"Warnings", L"Messages de raison et d'annonces divers",
-                                   kPickerWidth, kBoxTop + 735, 0xFFFFF0}) {
-  const Font bold{L"MS Sans Serif", 8.25, true};
-  const Font small{L"MS Sans Serif", 8.25, false};
-  Add({.name = L"Label4",
-       .kind = ControlKind::Label,
-       .text = L"Phrases d'avertissement (warnings)",
-       .rect = {120, 120, 2880, 255},
-       .fore = 0x0000FF,
-       .font = bold});
-  Add({.name = L"Label7",
-       .kind = ControlKind::Label,
-       .text = L"(pseudo rajouté automatiquement)",
-       .rect = {3000, 120, 2280, 255},
-       .fore = 0x008000,
-       .font = small});
-  Add({.name = L"Shape2",
-       .kind = ControlKind::Shape,
-       .rect = {60, kListTop - 90, kPickerWidth - 120, kLines * kLinePitch + 120},
-       .border = 0x0000C0});
-  AddPhraseLines(kFirstLine, kLines, kListTop);
-  Add({.name = L"Label3",
-       .kind = ControlKind::Label,
-       .text = L"Raison personnalisée",
-       .rect = {120, kBoxTop - 300, 1800, 255},
-       .fore = 0x0000FF,
-       .font = bold});
-  Add({.name = L"Label2",
-       .kind = ControlKind::Label,
-       .text = L"(touche entrée pour valider)",
-       .rect = {1920, kBoxTop - 300, 2400, 255},
-       .fore = 0x008000,
-       .font = small});
-  Add({.name = L"Text1",
-       .kind = ControlKind::TextBox,
-       .rect = {120, kBoxTop, kPickerWidth - 240, 315},
-       .back = 0xFFFFFF,
-       .fore = 0x000000,
-       .font = small})
-      .onKeyDown = [this](int key) { Text1_KeyDown(key); };
+                                   kPickerWidth, HeightWithBox(kListBottom), 0xFFFFF0}) {
+  AddHeader(L"Label4", L"Phrases d'avertissement (warnings)", L"Label7",
+            L"(pseudo rajouté automatiquement)", 120);
+  AddPhraseList(L"Shape2", kFirstLine, kLines, kListTop);
+  AddCustomBox(L"Label3", L"Label2", kListBottom).onKeyDown = [this](int key) {
+    Text1_KeyDown(key);
+  };
 }
 
 // Every activation, not only the first showing, brings it back to the panel's corner.

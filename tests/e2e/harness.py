@@ -39,6 +39,8 @@ def wine_path(path):
 class Environment:
     """The display and the Wine prefix shared by the scenarios of one run."""
 
+    source_dir = SOURCE_DIR
+
     def __init__(self):
         self.out = env_path("VL_E2E_OUT") or Path(os.environ.get("TMPDIR", "/tmp")) / "vl-e2e"
         self.out.mkdir(parents=True, exist_ok=True)
@@ -316,12 +318,13 @@ class Verdelune:
 
     DATA_FILES = ("H_MOVE.CUR", "ding-dong1.wav")
 
-    def __init__(self, env, name, settings=None):
+    def __init__(self, env, name, settings=None, exe_name=None):
         exe = env_path("VL_VERDELUNE")
+        exe_name = exe_name or exe.name
         self.folder = env.out / name
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
-        shutil.copy2(exe, self.folder / exe.name)
+        shutil.copy2(exe, self.folder / exe_name)
         for data in self.DATA_FILES:
             for candidate in (exe.parent / data, SOURCE_DIR / "assets" / data):
                 if candidate.exists():
@@ -329,7 +332,7 @@ class Verdelune:
                     break
         if settings is not None:
             write_ini(self.folder / "verdelune.ini", settings)
-        self.proc = env.spawn(["wine", str(self.folder / exe.name)], cwd=self.folder,
+        self.proc = env.spawn(["wine", str(self.folder / exe_name)], cwd=self.folder,
                               log_name=f"{name}-verdelune.out")
         self.env = env
 
@@ -351,8 +354,9 @@ def verdelune_available():
     return exe is not None and exe.exists()
 
 
-def start_verdelune(env, name="verdelune", settings=None):
-    """Starts verdelune.exe in a fresh folder; None when it is not built (yet)."""
+def start_verdelune(env, name="verdelune", settings=None, exe_name=None):
+    """Starts verdelune.exe (copied as `exe_name` when given) in a fresh folder; None when it
+    is not built (yet)."""
     if not verdelune_available():
         return None
-    return Verdelune(env, name, settings)
+    return Verdelune(env, name, settings, exe_name)

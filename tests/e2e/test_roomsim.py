@@ -40,7 +40,7 @@ class Scenario(unittest.TestCase):
         """The direct children of a window, FindWindowExW order: (hwnd, class, enabled, title)."""
         rows = []
         for line in ENV.probe("tree", hwnd):
-            m = re.match(r"(\d+) hwnd=(\d+) class=(\S*) enabled=(\d) visible=\d title=(.*)", line)
+            m = re.match(r"(\d+) hwnd=(\d+) class=(\S*) enabled=(\d) visible=\d rect=\S+ title=(.*)", line)
             if m and m.group(1) == "1":
                 rows.append((m.group(2), m.group(3), m.group(4) == "1", m.group(5)))
         return rows

@@ -10,6 +10,9 @@
 //   winprobe down|up|click HWND      WM_LBUTTONDOWN / WM_LBUTTONUP with 0 and 0
 //   winprobe list HWND               the strings of a list box
 //   winprobe point X Y               WindowFromPoint
+//   winprobe top                     every visible top-level window
+// Each window is described with its class, enabled and visible states, its rectangle on the
+// screen (left,top,right,bottom) and its title, so a test can click on a control it found.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -80,12 +83,24 @@ std::wstring TextOf(HWND h, bool& ok) {
   return buf;
 }
 
+// The title as the system keeps it: GetWindowTextW reads another process's caption without
+// sending it a message, so a window whose thread is busy (a pause of the program) still shows
+// its texts. `text` asks the window itself, for what only it knows (an edit box's contents).
+std::wstring TitleOf(HWND h) {
+  wchar_t buf[1024] = {};
+  GetWindowTextW(h, buf, 1023);
+  return buf;
+}
+
 std::wstring Describe(HWND h) {
-  bool ok = false;
-  const std::wstring title = TextOf(h, ok);
+  const std::wstring title = TitleOf(h);
+  RECT r{};
+  GetWindowRect(h, &r);
+  const std::wstring rect = std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
+                            std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom);
   return L"hwnd=" + Num(h) + L" class=" + ClassOf(h) + L" enabled=" +
          (IsWindowEnabled(h) ? L"1" : L"0") + L" visible=" + (IsWindowVisible(h) ? L"1" : L"0") +
-         L" title=" + Escape(title.substr(0, 60));
+         L" rect=" + rect + L" title=" + Escape(title.substr(0, 120));
 }
 
 void Tree(HWND parent, int depth) {
@@ -117,7 +132,16 @@ int Button(HWND h, const std::wstring& what) {
   return ok ? 0 : 1;
 }
 
+BOOL CALLBACK PrintTopLevel(HWND h, LPARAM) {
+  if (IsWindowVisible(h)) Print(Describe(h));
+  return TRUE;
+}
+
 int Run(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wstring(argv[1]) == L"top") {
+    EnumWindows(PrintTopLevel, 0);
+    return 0;
+  }
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   if (cmd == L"find") {
