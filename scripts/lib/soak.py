@@ -1,0 +1,120 @@
+#!/usr/bin/env python3
+"""Soak run: Verdelune attached to a busy simulated room for a long time. Users join, talk
+and leave at a steady rate, so the chat grows to tens of thousands of lines; the program
+greets every newcomer. Its memory and CPU are read from /proc at the start and the end, and
+nothing may be lost: every join line that stayed the chat's last line for two ticks gets
+exactly one greeting, and none gets two.
+
+    soak.py MINUTES RATE PREFILL
+"""
+
+import re
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
+
+from harness import Environment  # noqa: E402
+from verdelune_ui import Session  # noqa: E402
+
+TICKS_PER_SECOND = 10  # the join watcher, every 100 ms
+
+
+def proc_sample(pid):
+    """(resident kB, CPU seconds) of the process."""
+    status = Path(f"/proc/{pid}/status").read_text()
+    rss = int(re.search(r"VmRSS:\s+(\d+)", status).group(1))
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])  # utime + stime
+    return rss, ticks / 100.0
+
+
+def wineserver_pid():
+    for p in Path("/proc").iterdir():
+        try:
+            if p.name.isdigit() and (p / "comm").read_text().startswith("wineserver"):
+                return int(p.name)
+        except OSError:
+            continue
+    return None
+
+
+def main():
+    minutes = float(sys.argv[1]) if len(sys.argv) > 1 else 10
+    rate = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    prefill = int(sys.argv[3]) if len(sys.argv) > 3 else 20000
+    env = Environment()
+    s = Session(env, "soak", {"Parametres": {"SalutNouvUser": "O", "AnnSonore": "O"},
+                              "Raisons": {"1": "Bienvenue $N !"}})
+    try:
+        # A chat that is already long: the program reads it whole on every tick.
+        s.room.send(*(f"line ({i % 24:02d}:{i % 60:02d}) Ancien{i % 50}: message d'hier numéro {i}"
+                      for i in range(prefill)))
+        s.log.wait_for("chat", f"numéro {prefill - 1}$", 600)
+        s.open_panel()
+        # `wine` runs the program in its own process: the pid it was started with.
+        pids = {"verdelune.exe": s.vl.proc.pid, "roomsim.exe": s.room.proc.pid,
+                "wineserver": wineserver_pid()}
+        time.sleep(5)
+        start = {name: proc_sample(pid) for name, pid in pids.items() if pid}
+        started = time.monotonic()
+        s.room.command(f"traffic {rate}")
+        samples = []
+        while time.monotonic() - started < minutes * 60:
+            time.sleep(30)
+            rss, cpu = proc_sample(pids["verdelune.exe"])
+            lines = sum(1 for e in s.log.events if e[1] == "chat") if s.log.mark() else 0
+            samples.append((time.monotonic() - started, rss, cpu, lines))
+            print(f"{samples[-1][0]:7.0f} s  rss {rss:7d} kB  cpu {cpu:8.1f} s  "
+                  f"chat {lines:6d} lines", flush=True)
+        s.room.command("traffic 0")
+        time.sleep(3)
+        end = {name: proc_sample(pid) for name, pid in pids.items() if pid}
+        report(s, samples, start, end)
+        env.screenshot("soak-end")
+    finally:
+        s.stop()
+        env.close()
+
+
+def report(s, samples, start, end):
+    s.log.refresh()
+    chat = [e for e in s.log.events if e[1] == "chat"]
+    chat_chars = sum(len(e[2]) + 2 for e in chat)
+    joins_seen, greeted_twice, lost = 0, 0, []
+    for i, event in enumerate(chat[:-1]):
+        if not re.search(r"(Join: |Rejoint la salle :)", event[2]):
+            continue
+        joins_seen += 1
+        # The nickname as the program takes it: the line without its marker, trimmed.
+        nick = re.sub(r"Join: |Rejoint la salle :", "", event[2]).strip(" ")
+        greetings = [e for e in chat[i + 1:i + 60]
+                     if e[2].endswith(f"Modo: Bienvenue {nick} !") and e[0] - event[0] < 3000]
+        if len(greetings) > 1:
+            greeted_twice += 1
+        # A join line that stayed last for two ticks of the watcher must have been greeted.
+        if not greetings and chat[i + 1][0] - event[0] >= 200:
+            lost.append(event)
+    elapsed = samples[-1][0] if samples else 0
+    print(f"\nchat: {len(chat)} lines, {chat_chars} characters ({chat_chars * 2 // 1024} kB as "
+          f"UTF-16, the copy that crosses over on every tick)")
+    rss0, rss1 = start["verdelune.exe"][0], end["verdelune.exe"][0]
+    print(f"verdelune.exe memory: {rss0} kB at the start, {rss1} kB at the end ({rss1 - rss0:+d} kB)")
+    for name in start:
+        cpu = end[name][1] - start[name][1]
+        print(f"{name:14s} CPU {cpu:7.1f} s over {elapsed:.0f} s = "
+              f"{1000 * cpu / max(1, elapsed * TICKS_PER_SECOND):.2f} ms per 100 ms tick")
+    if len(samples) > 2:
+        first = (samples[1][2] - samples[0][2]) / (samples[1][0] - samples[0][0])
+        last = (samples[-1][2] - samples[-2][2]) / (samples[-1][0] - samples[-2][0])
+        print(f"verdelune.exe CPU per tick: {100 * first:.2f} ms early, {100 * last:.2f} ms late "
+              f"(chat {samples[0][3]} then {samples[-1][3]} lines)")
+    print(f"join lines: {joins_seen}; greeted twice: {greeted_twice}; not greeted although "
+          f"last for 200 ms or more: {len(lost)}")
+    for event in lost[:5]:
+        print("   not greeted:", event)
+
+
+if __name__ == "__main__":
+    main()
