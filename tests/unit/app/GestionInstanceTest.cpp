@@ -82,17 +82,5 @@ TEST_F(GestionInstanceTest, MoreThanFiftyOneCopiesAreAllEnded) {
   EXPECT_EQ(processes.Terminated().size(), 60u);
 }
 
-TEST_F(GestionInstanceTest, TueProcessusTakesTheWindowsOwnerWhenGivenAWindow) {
-  processes.Add(51, "x.exe");
-  processes.SetOwner(0x900, 51);
-  std::uint32_t id = 0;
-  WindowHandle window = 0x900;
-  EXPECT_TRUE(guard.TueProcessus(id, window));
-  EXPECT_EQ(id, 51u);
-  WindowHandle none = 0;
-  std::uint32_t zero = 0;
-  EXPECT_FALSE(guard.TueProcessus(zero, none));
-}
-
 }  // namespace
 }  // namespace vl

@@ -98,12 +98,8 @@ TEST_F(PrincipaleTest, ChangingTheRobotKeepsTheStoredNicknameUntilEnter) {
   ASSERT_TRUE(fake.Type(main()[L"saisiepseudo"], L"Nouveau"));
   ASSERT_TRUE(fake.KeyDown(main()[L"saisiepseudo"], kKeyEnter));
   EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"Nouveau");
-}
-
-TEST_F(PrincipaleTest, CloseBoxEndsTheProgram) {
-  Start();
   ASSERT_TRUE(fake.Close(main()));
-  EXPECT_TRUE(fake.Ended());
+  EXPECT_TRUE(fake.Ended()) << "the close box ends the program";
 }
 
 TEST_F(PrincipaleTest, LoadCentresTheWindowAndPreparesTheHandshake) {

@@ -62,13 +62,5 @@ TEST_F(WarningsTest, ItOpensAtThePanelsCornerEachTime) {
   EXPECT_EQ(picker.Bounds().top, 450);
 }
 
-TEST_F(WarningsTest, WithoutATargetAReleaseHidesWithoutSending) {
-  Warnings& picker = Open();
-  SetTarget(L"");
-  fake.Press(picker[LineName(6)]);
-  EXPECT_TRUE(Sent().empty());
-  EXPECT_FALSE(picker.Visible());
-}
-
 }  // namespace
 }  // namespace vl::test

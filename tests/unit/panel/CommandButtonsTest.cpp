@@ -112,24 +112,5 @@ TEST_F(CommandButtonsTest, PickedReasonButtonsRecordTheRequestAndOpenThePicker) 
   EXPECT_TRUE(app.panel.DemandePuni);
 }
 
-TEST_F(CommandButtonsTest, MessageWindowsOpenWithoutATarget) {
-  Click(L"ReyCommand15");
-  EXPECT_NE(app.MessagesWindow(), nullptr);
-  Click(L"ReyCommand13");
-  EXPECT_NE(app.EnvoimsgWindow(), nullptr);
-  app.shared.BotNick.clear();
-  fake.Close(*app.MessagesWindow());
-  Click(L"ReyCommand15");
-  EXPECT_TRUE(app.MessagesWindow()->Unloaded()) << "no room bot, no announcements";
-}
-
-TEST_F(CommandButtonsTest, RestrictedLayoutPutsTheBanCommandsOutOfReach) {
-  SetTarget(L"Alice");
-  panel().ApplyRestrictedLayout();
-  fake.Click(panel()[L"ReyCommand7"]);
-  fake.Click(panel()[L"ReyCommand6"]);
-  EXPECT_TRUE(Sent().empty());
-}
-
 }  // namespace
 }  // namespace vl::test

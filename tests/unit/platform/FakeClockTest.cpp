@@ -82,35 +82,5 @@ TEST_F(FakeClockTest, NothingRunsAfterTheEnd) {
   EXPECT_FALSE(fake.Deliver([] {}));
 }
 
-TEST_F(FakeClockTest, AnEndUnderAModalBoxIsFinalToo) {
-  Timer& watchdog = Add(L"watchdog", 100);
-  watchdog.onTick = [&] { fake.EndProgram(); };
-  bool returnedFromBox = false;
-  fake.fakeDialogs().AnswerMessage([&](const DialogRequest&) {
-    fake.Advance(250);
-    return MessageBoxAnswer::Yes;
-  });
-  ASSERT_TRUE(fake.Deliver([&] {
-    watchdog.SetEnabled(true);
-    fake.dialogs().ShowMessage(L"Quitter ?", L"Confirmation", MessageBoxStyle::YesNoQuestion);
-    returnedFromBox = true;
-  }));
-  EXPECT_TRUE(fake.Ended());
-  EXPECT_FALSE(returnedFromBox);
-}
-
-TEST_F(FakeClockTest, RestartingATimerInItsTickKeepsItsNewPeriod) {
-  Timer& t = Add(L"t", 100);
-  t.onTick = [&] {
-    log.push_back(L"t@" + std::to_wstring(fake.fakeClock().Now()));
-    t.SetEnabled(false);
-    fake.clock().Sleep(30);
-    t.SetEnabled(true);
-  };
-  t.SetEnabled(true);
-  fake.Advance(400);
-  EXPECT_EQ(log, (std::vector<std::wstring>{L"t@100", L"t@230", L"t@360"}));
-}
-
 }  // namespace
 }  // namespace vl

@@ -49,22 +49,5 @@ TEST(Form, UnreachableControlsTakeNoInput) {
   EXPECT_TRUE(box.Checked()) << "a click toggles a check box";
 }
 
-TEST(Form, TimersRunFromTheLoadUntilTheUnload) {
-  FakePlatform fake;
-  Form form(fake, FormDesign{L"F", L"", 1000, 1000, 0});
-  Timer& t = form.AddTimer(L"T", 100, true);
-  int ticks = 0;
-  t.onTick = [&] { ++ticks; };
-  fake.Advance(300);
-  EXPECT_EQ(ticks, 0);
-  form.Load();
-  fake.Advance(300);
-  EXPECT_EQ(ticks, 3);
-  form.Unload();
-  fake.Advance(300);
-  EXPECT_EQ(ticks, 3);
-  EXPECT_TRUE(form.Unloaded());
-}
-
 }  // namespace
 }  // namespace vl

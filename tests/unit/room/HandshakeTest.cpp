@@ -84,40 +84,13 @@ TEST_F(HandshakeTest, TheFourCharactersMatchWithTheirCase) {
   EXPECT_TRUE(app.shared.BotAnswered);
 }
 
-TEST_F(HandshakeTest, AnAnswerPushedOffTheLastLineIsMissed) {
-  StartAndAttach();
-  fake.Advance(100);
-  room.AddLine(Answer(1));
-  room.AddLine(L"(12:00) Alice: coucou");
-  fake.Advance(500);
-  EXPECT_FALSE(app.shared.BotAnswered);
-}
-
-TEST_F(HandshakeTest, LevelsZeroAndOneOpenTheFullPanel) {
-  for (int level : {0, 1}) {
-    FakePlatform platform;
-    App fresh(platform);
-    FakeRoom r(platform);
-    r.onPosted = [&](const std::wstring& text) {
-      if (text == fresh.shared.IdentText) {
-        r.AddLine(L"RoomBot: %" + fresh.shared.ChallengeHex.substr(0, 4) + std::to_wstring(level));
-      }
-    };
-    platform.fakeProfile().PutFile(kSettingsPath,
-                                   "[Parametres]\r\nAffWarning=N\r\nPseudo RoomBot=RoomBot\r\n");
-    ASSERT_TRUE(platform.Deliver([&] { fresh.Start(); }));
-    platform.Click(fresh.MainWindow()[L"Connexionroom"]);
-    platform.MouseDownOn(fresh.AttachWindow());
-    r.PointAtRoom();
-    platform.Advance(100);
-    platform.MouseUp(fresh.AttachWindow()[L"Label1"]);
-    platform.Advance(500);
-    Reglages& p = fresh.Panel();
-    EXPECT_TRUE(p.Visible()) << level;
-    EXPECT_TRUE(p[L"Frame3"].Visible()) << level;
-    EXPECT_EQ(p[L"Frame2"].Top(), 2145) << level;
-    EXPECT_EQ(fresh.shared.BotLevel, level);
-  }
+TEST_F(HandshakeTest, LevelZeroOpensTheFullPanel) {
+  AttachAndAnswer(0);
+  Reglages& p = panel();
+  EXPECT_TRUE(p.Visible());
+  EXPECT_TRUE(p[L"Frame3"].Visible());
+  EXPECT_EQ(p[L"Frame2"].Top(), 2145);
+  EXPECT_EQ(app.shared.BotLevel, 0);
 }
 
 TEST_F(HandshakeTest, LevelTwoOpensTheRestrictedPanel) {
