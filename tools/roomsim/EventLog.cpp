@@ -41,7 +41,11 @@ std::string FormatEvent(std::int64_t ms, const std::string& kind, const std::wst
     }
   }
   std::string line = std::to_string(ms) + " " + kind;
-  if (!escaped.empty()) line += " " + ToUtf8(escaped);
+  // Appended in two steps: GCC 12 at -O3 takes `" " + text` for an overlapping copy.
+  if (!escaped.empty()) {
+    line += ' ';
+    line += ToUtf8(escaped);
+  }
   return line;
 }
 
