@@ -17,14 +17,9 @@ using Bytes = std::vector<std::uint8_t>;
 // length (16, 24 or 32 bytes) chooses the key size. `data` is whole blocks.
 Bytes McryptEncrypt(const char* algorithm, std::span<const std::uint8_t> key,
                     std::span<const std::uint8_t> data);
-Bytes McryptDecrypt(const char* algorithm, std::span<const std::uint8_t> key,
-                    std::span<const std::uint8_t> data);
 
-// 4-byte little-endian length, the message, zeros up to a multiple of 32 bytes.
-Bytes FrameOf(std::span<const std::uint8_t> message);
-// The first 32 bytes of the password, zero padded.
-Bytes KeyOf(std::span<const std::uint8_t> password);
-// The framed message, rijndael-256 ECB under KeyOf(password).
+// The message framed by hand (its 4-byte little-endian length, the bytes, zeros up to a multiple
+// of 32), rijndael-256 ECB under the password's first 32 bytes, zero padded.
 Bytes ReferenceEncryptData(std::span<const std::uint8_t> message,
                            std::span<const std::uint8_t> password);
 

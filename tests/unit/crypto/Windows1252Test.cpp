@@ -35,21 +35,12 @@ TEST(Windows1252, EveryByteMapsAsWindowsDoesAndComesBack) {
   int undefined = 0;
   for (int b = 0; b < 256; ++b) {
     const auto expected = IconvDecode(static_cast<unsigned char>(b));
-    if (expected) {
-      EXPECT_EQ(static_cast<char32_t>(text[b]), *expected) << "byte " << b;
-    } else {
-      ++undefined;
-      EXPECT_EQ(static_cast<int>(text[b]), b) << "undefined byte maps to its C1 control";
-    }
+    // The bytes glibc leaves undefined map to their C1 controls, as in Windows.
+    EXPECT_EQ(static_cast<char32_t>(text[b]), expected.value_or(static_cast<char32_t>(b))) << b;
+    undefined += expected ? 0 : 1;
   }
   EXPECT_EQ(undefined, 5);
   EXPECT_EQ(ToWindows1252(text), all);
-}
-
-TEST(Windows1252, KnownCharactersOfTheHighRange) {
-  EXPECT_EQ(ToWindows1252(L"\u20AC\u0152\u0178\u2122"), "\x80\x8C\x9F\x99");
-  EXPECT_EQ(ToWindows1252(L"Accès refusé, déjà noté"), "Acc\xE8s refus\xE9, d\xE9j\xE0 not\xE9");
-  EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D"), L"\u0081\u008D\u008F\u0090\u009D");
 }
 
 TEST(Windows1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
@@ -59,10 +50,7 @@ TEST(Windows1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
   EXPECT_EQ(ToWindows1252(L"x\U0001F600y"), "x?y");
   const std::wstring pair = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
   EXPECT_EQ(ToWindows1252(L"x" + pair + L"y"), "x?y") << "a UTF-16 pair is one character";
-  EXPECT_EQ(ToWindows1252(std::wstring(1, static_cast<wchar_t>(0xD800)) + L"z"), "?z");
-  EXPECT_EQ(ToWindows1252(std::wstring(1, static_cast<wchar_t>(0xDE00)) + L"z"), "?z");
-  EXPECT_EQ(ToWindows1252(L""), "");
-  EXPECT_EQ(FromWindows1252(""), L"");
+  EXPECT_EQ(ToWindows1252(pair.substr(0, 1) + L"z" + pair.substr(1)), "?z?") << "lone halves";
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The room's behaviour over a fake host that records what the windows would show.
+// The room's behaviour over a fake host that records what the windows would show: the lines
+// it posts, the bot's replies and their delay, the microphone buttons, the control commands.
 #include "roomsim/Room.h"
 
 #include <gtest/gtest.h>
@@ -13,26 +14,24 @@ struct FakeHost : RoomHost {
   std::vector<std::string> log;  // "kind details", UTF-8 left aside: the tests use ASCII
   std::wstring input;
   MicButtons mic{false, false};
-  bool roomClosed = false, quit = false;
   std::int64_t now = 0;
 
   void AppendChat(const std::wstring& line) override { chat.push_back(line); }
   std::wstring InputText() override { return input; }
   void SetInputText(const std::wstring& text) override { input = text; }
   void AddUser(const std::wstring& nick) override { users.push_back(nick); }
-  void RemoveUser(const std::wstring& nick) override {
-    users.erase(std::remove(users.begin(), users.end(), nick), users.end());
-  }
+  void RemoveUser(const std::wstring& nick) override { std::erase(users, nick); }
   void ShowMicButtons(MicButtons b) override { mic = b; }
-  void CloseRoomWindow() override { roomClosed = true; }
-  void Quit() override { quit = true; }
-  ClockTime Now() override { return {9, 5}; }
+  void CloseRoomWindow() override {}
+  void Quit() override {}
+  ClockTime Now() override { return {12, 5}; }
   std::int64_t ElapsedMs() override { return now; }
   void Log(const std::string& kind, const std::wstring& details) override {
     log.push_back(kind + " " + std::string(details.begin(), details.end()));
   }
-  bool Logged(const std::string& entry) const {
-    return std::find(log.begin(), log.end(), entry) != log.end();
+  auto Count(const std::string& prefix) const {
+    return std::count_if(log.begin(), log.end(),
+                         [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
   }
 };
 
@@ -40,172 +39,96 @@ class RoomTest : public ::testing::Test {
  protected:
   RoomTest() {
     room.Start();
-    for (const wchar_t* nick : {L"Alice", L"Bob"})
-      room.Join(nick, JoinForm::English, true);
-    host.chat.clear();
+    room.OnControlLine(L"join Alice");
+    room.OnControlLine(L"join Bob");
   }
   void Send(const std::wstring& text) {
     host.input = text;
     room.OnClicked(Room::kSendButton);
   }
-  void Control(const std::wstring& line) { room.OnControlLine(line); }
-  void Click(int index) {
-    room.OnButtonMessage(index, true, true);
-    room.OnButtonMessage(index, false, true);
-  }
   FakeHost host;
-  Options options;
-  Room room{options, host, [](const std::wstring& c, int level) {
+  Room room{Options{}, host, [](const std::wstring& c, int level) {
               return L"%" + c.substr(1, 4) + std::to_wstring(level);
             }};
 };
 
-TEST_F(RoomTest, SendPostsTheModeratorsLineAndEmptiesTheBox) {
+TEST_F(RoomTest, PostsItsLinesInTheClientsForms) {
   Send(L"bonjour à tous");
-  EXPECT_EQ(host.chat, std::vector<std::wstring>{L"(09:05) Modo: bonjour à tous"});
+  Send(L"");                             // nothing posted
+  Send(L"/msg 'OWNER' aux rouges : x");  // echoed only
+  for (const wchar_t* line : {L"join Zoé fr notime", L"join Carl fr", L"say Zoé salut",
+                              L"line texte brut", L"leave Bob"}) {
+    room.OnControlLine(line);
+  }
+  EXPECT_EQ(host.chat,
+            (std::vector<std::wstring>{
+                L"(12:05) Join: Alice", L"(12:05) Join: Bob", L"(12:05) Modo: bonjour à tous",
+                L"(12:05) Modo: /msg 'OWNER' aux rouges : x", L"Rejoint la salle : Zoé",
+                L"(12:05) Rejoint la salle : Carl", L"(12:05) Zoé: salut", L"texte brut",
+                L"(12:05) Quitte la salle : Bob"}));
   EXPECT_EQ(host.input, L"");
-  Send(L"");
-  EXPECT_EQ(host.chat.size(), 1u);
-  EXPECT_TRUE(host.Logged("send empty input box, nothing posted"));
-  room.OnClicked(2);  // a harmless client button
-  EXPECT_EQ(host.chat.size(), 1u);
-  EXPECT_TRUE(host.Logged("clicked 2"));
+  EXPECT_EQ(host.users, (std::vector<std::wstring>{L"Alice", L"Zoé", L"Carl"}));
+  EXPECT_EQ(host.Count("clicked 1"), 3);
+  EXPECT_EQ(host.Count("send empty input box, nothing posted"), 1);
+  EXPECT_EQ(host.Count("class OWNER /msg 'OWNER' aux rouges : x"), 1);
+  room.OnControlLine(L"type bonjour ");
+  room.OnControlLine(L"pick Alice");
+  EXPECT_EQ(host.input, L"bonjour Alice, ");
 }
 
 TEST_F(RoomTest, TheBotAnswersAfterTheEchoOrAfterItsDelay) {
+  host.chat.clear();
   Send(L"/msg RoomBot Verdelune12345");
-  ASSERT_EQ(host.chat.size(), 2u);
-  EXPECT_EQ(host.chat[0], L"(09:05) Modo: /msg RoomBot Verdelune12345");
-  EXPECT_EQ(host.chat[1], L"(09:05) RoomBot: Verdelune identifié %23451");
-  Control(L"bot delay 700");
+  EXPECT_EQ(host.chat, (std::vector<std::wstring>{L"(12:05) Modo: /msg RoomBot Verdelune12345",
+                                                  L"(12:05) RoomBot: Verdelune identifié %23451"}));
+  room.OnControlLine(L"bot delay 700");
   host.now = 1000;
-  Send(L"/msg RoomBot Verdelune12345");
-  room.Tick();
-  EXPECT_EQ(host.chat.size(), 3u);
+  Send(L"/msg RoomBot Alice, kick non respect des CGU");
   host.now = 1699;
   room.Tick();
   EXPECT_EQ(host.chat.size(), 3u);
   host.now = 1700;
   room.Tick();
-  ASSERT_EQ(host.chat.size(), 4u);
-  EXPECT_EQ(host.chat[3], L"(09:05) RoomBot: Verdelune identifié %23451");
-}
-
-TEST_F(RoomTest, AKickTakesTheUserOutWithItsResultLine) {
-  Control(L"bot delay 100");
-  Send(L"/msg RoomBot Alice, kick non respect des CGU");
-  EXPECT_EQ(host.users, (std::vector<std::wstring>{L"Alice", L"Bob"}));  // not yet
-  host.now = 100;
-  room.Tick();
-  EXPECT_EQ(host.chat.back(), L"(09:05) RoomBot: Alice a été expulsé(e) : non respect des CGU");
+  EXPECT_EQ(host.chat.back(), L"(12:05) RoomBot: Alice a été expulsé(e) : non respect des CGU");
   EXPECT_EQ(host.users, std::vector<std::wstring>{L"Bob"});
-  EXPECT_EQ(room.Users(), std::vector<std::wstring>{L"Bob"});
-  EXPECT_TRUE(host.Logged("leave Alice"));
-  Send(L"/msg RoomBot Alice, kick");
-  host.now = 200;
-  room.Tick();
-  EXPECT_EQ(host.chat.back(), L"(09:05) RoomBot: Alice n'est pas dans la salle");
+  EXPECT_EQ(room.Users(), host.users);
 }
 
-TEST_F(RoomTest, ClassMessagesAndPrivateLinesAreEchoedOnly) {
-  Send(L"/msg 'OWNER' Message aux rouges : x (de Modo)");
-  Send(L"/msg Alice coucou");
-  EXPECT_EQ(host.chat.size(), 2u);
-  EXPECT_TRUE(host.Logged("class OWNER /msg 'OWNER' Message aux rouges : x (de Modo)"));
-}
-
-TEST_F(RoomTest, MicrophoneFollowsTheButtonMessages) {
+TEST_F(RoomTest, TheMicrophoneFollowsTheButtonMessagesAndCommands) {
+  enum Event { Click8, DragOut8, Up8, Down9, Up9, Other, Free };
+  const struct {
+    Event event;
+    MicButtons buttons;  // after the event
+    const char* logged;  // the "mic" event, or "" when nothing changed
+  } steps[] = {
+      {Click8, {true, false}, "moderator"},
+      {Down9, {true, false}, ""},     // held: push-to-talk does nothing
+      {DragOut8, {true, false}, ""},  // released outside: no click
+      {Up8, {true, false}, ""},       // an up without its down is no click
+      {Click8, {true, true}, "free"},
+      {Down9, {false, true}, "moderator"},
+      {Click8, {false, true}, ""},  // talking: the first button does not end it
+      {Up9, {true, true}, "free"},
+      {Click8, {true, false}, "moderator"},
+      {Other, {false, false}, "other"},
+      {Click8, {false, false}, ""},
+      {Free, {true, true}, "free"},
+  };
   EXPECT_EQ(host.mic, (MicButtons{true, true}));
-  Click(8);
-  EXPECT_EQ(host.mic, (MicButtons{true, false}));
-  EXPECT_TRUE(host.Logged("mic moderator"));
-  room.OnButtonMessage(8, true, true);
-  room.OnButtonMessage(8, false, false);  // released outside: no click
-  EXPECT_EQ(host.mic, (MicButtons{true, false}));
-  Click(8);
-  EXPECT_EQ(host.mic, (MicButtons{true, true}));
-  room.OnButtonMessage(8, false, true);  // an up without its down is no click
-  EXPECT_EQ(host.mic, (MicButtons{true, true}));
-  room.OnButtonMessage(9, true, true);
-  EXPECT_EQ(host.mic, (MicButtons{false, true}));
-  room.OnButtonMessage(9, false, true);
-  EXPECT_EQ(host.mic, (MicButtons{true, true}));
-  Control(L"mic other");
-  EXPECT_EQ(host.mic, (MicButtons{false, false}));
-  Click(8);
-  room.OnButtonMessage(9, true, true);
-  EXPECT_EQ(host.mic, (MicButtons{false, false}));
-  Control(L"mic free");
-  EXPECT_EQ(host.mic, (MicButtons{true, true}));
-  EXPECT_TRUE(host.Logged("button 9 down"));
-}
-
-TEST_F(RoomTest, FewerThanNineButtonsHaveNoMicrophone) {
-  Options few;
-  few.buttons = 5;
-  FakeHost other;
-  Room small(few, other, [](const std::wstring&, int) { return std::wstring(L"%00001"); });
-  small.Start();
-  small.OnButtonMessage(8, true, true);
-  small.OnButtonMessage(8, false, true);
-  EXPECT_FALSE(other.Logged("mic moderator"));
-}
-
-TEST_F(RoomTest, ControlCommandsDriveTheRoom) {
-  Control(L"join Zoé fr notime");
-  Control(L"say Zoé salut");
-  Control(L"line texte brut");
-  Control(L"leave Bob");
-  EXPECT_EQ(host.chat,
-            (std::vector<std::wstring>{L"Rejoint la salle : Zoé", L"(09:05) Zoé: salut",
-                                       L"texte brut", L"(09:05) Quitte la salle : Bob"}));
-  Control(L"type bonjour");
-  Control(L"pick Alice");
-  EXPECT_EQ(host.input, L"bonjourAlice, ");
-  Control(L"bot level Modo 3");
-  EXPECT_EQ(room.Bot().LevelOf(L"Modo"), 3);
-  Control(L"leave Bob");
-  Control(L"pick Bob");
-  Control(L"danse");
-  const auto errors = std::count_if(host.log.begin(), host.log.end(),
-                                    [](const std::string& e) { return e.rfind("error ", 0) == 0; });
-  EXPECT_EQ(errors, 3);
-  EXPECT_TRUE(host.Logged("control danse"));
-}
-
-TEST_F(RoomTest, CloseDestroysTheRoomThenQuits) {
-  Control(L"bot delay 5000");
-  Send(L"/msg RoomBot Alice, kick");
-  host.now = 10;
-  Control(L"close");
-  EXPECT_TRUE(host.roomClosed);
-  Control(L"join Carl");
-  Send(L"encore");
-  host.now = 10 + Room::kQuitDelayMs - 1;
-  room.Tick();
-  EXPECT_FALSE(host.quit);
-  host.now = 10 + Room::kQuitDelayMs;
-  room.Tick();
-  EXPECT_TRUE(host.quit);
-  EXPECT_EQ(host.chat.size(), 1u);  // the echo only: no reply, no join, no send after the close
-}
-
-TEST_F(RoomTest, TrafficMovesOnlyItsOwnUsers) {
-  Control(L"traffic 20");
-  for (int t = 0; t <= 3000; t += 50) {
-    host.now = t;
-    room.Tick();
+  for (const auto& [event, buttons, logged] : steps) {
+    host.log.clear();
+    if (event == Other || event == Free) {
+      room.OnControlLine(event == Other ? L"mic other" : L"mic free");
+    } else {
+      if (event == Click8 || event == DragOut8) room.OnButtonMessage(8, true, true);
+      room.OnButtonMessage(event == Down9 || event == Up9 ? 9 : 8, event == Down9,
+                           event != DragOut8);
+    }
+    EXPECT_EQ(host.mic, buttons) << host.log.back();
+    EXPECT_EQ(host.Count(std::string("mic ") + logged), *logged ? 1 : 0) << host.log.back();
   }
-  Control(L"traffic 0");
-  const auto posted = host.chat.size();
-  EXPECT_GE(posted, 40u);
-  EXPECT_LE(posted, 70u);
-  host.now = 10000;
-  room.Tick();
-  EXPECT_EQ(host.chat.size(), posted);
-  EXPECT_NE(std::find(room.Users().begin(), room.Users().end(), L"Alice"), room.Users().end());
-  EXPECT_NE(std::find(room.Users().begin(), room.Users().end(), L"Bob"), room.Users().end());
-  EXPECT_EQ(host.users, room.Users());
+  room.OnButtonMessage(9, false, true);
+  EXPECT_EQ(host.log.back(), "button 9 up");
 }
 
 }  // namespace
