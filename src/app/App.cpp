@@ -67,10 +67,6 @@ ConnexMan& App::AttachWindow() {
   return *connexMan_;
 }
 
-}  // namespace vl
-
-namespace vl {
-
 void App::ShowRaisonsKick() {
   Current(raisonsKick_, *this).Show();
 }
