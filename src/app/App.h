@@ -36,7 +36,7 @@ class App {
   Platform& platform;
   SharedState shared;
   RoomWindowSet room;
-  ChatBuffer chat;
+  std::wstring ChatText;  // the last text read out of a room control; each read overwrites it
   GestionInstance instances;
   PanelState panel;
   Phrases phrases;

@@ -20,7 +20,7 @@ void JoinWatcher::JoueSonEntree() {
 
 void JoinWatcher::Boucle_Tick() {
   std::optional<std::wstring_view> last =
-      ReadChatText(app_.platform, app_.room.ChatTextWindow, chat_);
+      ReadChatText(app_.platform.foreign(), app_.room.ChatTextWindow, chat_);
   if (!last) return;  // no complete line: nothing more this tick, not even the key
   micro_.WatchPushToTalkKey();
 

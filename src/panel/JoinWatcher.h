@@ -5,8 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "room/RoomWindowSet.h"
-
 namespace vl {
 
 class App;
@@ -23,7 +21,7 @@ class JoinWatcher {
  private:
   App& app_;
   MicroControl& micro_;
-  ChatBuffer chat_;  // its own copy of the chat, kept between ticks to reuse its storage
+  std::wstring chat_;  // its own copy of the chat, kept between ticks to reuse its storage
   bool EntreeAnnoncee_ = false;  // the join line that ends the chat has had its sound
   // The join line that ends the chat and has been greeted: greeted once, not on every tick
   // while it stays last, whatever the client's delay in showing the greeting.

@@ -27,8 +27,7 @@ UserSelection::UserSelection(App& app, Reglages& panel) : app_(app), panel_(pane
 void UserSelection::BoucleLectPseudo_Tick() {
   ForeignWindows& windows = app_.platform.foreign();
   const WindowHandle input = app_.room.InputBoxWindow;
-  std::wstring& text = app_.chat.ChatText;
-  app_.chat.ChatTextLength = windows.TextLength(input);
+  std::wstring& text = app_.ChatText;
   windows.ReadText(input, text);
   std::optional<std::wstring> nick = CapturedNick(RemoveAll(text, std::wstring(1, L'\0')));
   if (!nick) return;

@@ -19,12 +19,11 @@ std::optional<std::wstring_view> LastChatLine(std::wstring_view chatText) {
   return chatText.substr(start, last - start);
 }
 
-std::optional<std::wstring_view> ReadChatText(Platform& platform, WindowHandle chatWindow,
-                                              ChatBuffer& buffer) {
-  ForeignWindows& windows = platform.foreign();
-  buffer.ChatTextLength = windows.TextLength(chatWindow);
-  windows.ReadText(chatWindow, buffer.ChatText);
-  return LastChatLine(buffer.ChatText);
+// ReadText asks the control for its length itself: one round trip less per tick.
+std::optional<std::wstring_view> ReadChatText(ForeignWindows& windows, WindowHandle chatWindow,
+                                              std::wstring& chatText) {
+  windows.ReadText(chatWindow, chatText);
+  return LastChatLine(chatText);
 }
 
 std::optional<std::wstring_view> FirstLineContaining(std::wstring_view chatText,

@@ -7,8 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Platform.h"
-#include "room/RoomWindowSet.h"
+#include "platform/ForeignWindows.h"
 
 namespace vl {
 
@@ -16,10 +15,11 @@ namespace vl {
 // at every CR LF. None when the text holds no CR LF.
 std::optional<std::wstring_view> LastChatLine(std::wstring_view chatText);
 
-// Reads the whole text of `chatWindow` into `buffer` (its storage reused) and gives its last
-// complete line, a view into the buffer. A window that has gone reads as an empty text.
-std::optional<std::wstring_view> ReadChatText(Platform& platform, WindowHandle chatWindow,
-                                              ChatBuffer& buffer);
+// Reads the whole text of `chatWindow` into `chatText` and gives its last complete line, a
+// view into it. The string's storage is reused, so that a reader ticking every 100 ms does
+// not allocate anew for a chat that has not grown. A window that has gone reads as "".
+std::optional<std::wstring_view> ReadChatText(ForeignWindows& windows, WindowHandle chatWindow,
+                                              std::wstring& chatText);
 
 // The first line closed by a CR LF that contains `what`; the remainder after the last CR LF
 // is not looked at.

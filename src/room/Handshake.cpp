@@ -35,9 +35,9 @@ void Handshake::connection() {
 
 void Handshake::AnswerWatcherTick() {
   std::optional<std::wstring_view> last =
-      ReadChatText(app_.platform, app_.room.ChatTextWindow, app_.chat);
+      ReadChatText(app_.platform.foreign(), app_.room.ChatTextWindow, app_.ChatText);
   if (!last) return;
-  const std::wstring& chat = app_.chat.ChatText;
+  const std::wstring& chat = app_.ChatText;
   if (Contains(chat, app_.shared.IdentText)) recupnombot(chat);
   if (std::optional<int> level = AnswerLevel(*last, app_.shared.ChallengeHex)) Accept(*level);
 }

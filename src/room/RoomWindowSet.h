@@ -1,8 +1,5 @@
-// The attached room's window handles, filled only by the manual attach, and the buffer the
-// chat reader and the nickname capture read the room's controls into.
+// The attached room's window handles, filled only by the manual attach.
 #pragma once
-
-#include <string>
 
 #include "platform/Types.h"
 
@@ -16,13 +13,6 @@ struct RoomWindowSet {
   WindowHandle SendButtonWindow = 0;  // first "Button" child
   WindowHandle MicButtonWindow1 = 0;  // eighth "Button" child
   WindowHandle MicButtonWindow2 = 0;  // ninth "Button" child
-};
-
-// Each use overwrites it; nobody relies on an earlier content. Keeping one buffer means a
-// reader that ticks every 100 ms does not allocate anew for a chat that has not grown.
-struct ChatBuffer {
-  std::wstring ChatText;
-  int ChatTextLength = 0;
 };
 
 }  // namespace vl

@@ -84,14 +84,11 @@ void BM_PlainCopy(benchmark::State& state) {
 
 void BM_ChatReader(benchmark::State& state) {
   ChatControl control(Chat(state.range(0)));
-  std::wstring buffer;
-  vl::ChatBuffer chat;
-  control.ReadText(1, chat.ChatText);  // the first read sizes the buffer
+  std::wstring chat;
+  vl::ReadChatText(control, 1, chat);  // the first read sizes the buffer
   const long before = allocations.load();
   for (auto _ : state) {
-    chat.ChatTextLength = control.TextLength(1);
-    control.ReadText(1, chat.ChatText);
-    auto last = vl::LastChatLine(chat.ChatText);
+    auto last = vl::ReadChatText(control, 1, chat);
     benchmark::DoNotOptimize(last);
   }
   state.counters["allocs_per_tick"] =
