@@ -7,7 +7,6 @@
 #include "room/BotLines.h"
 #include "room/ChatReader.h"
 #include "room/ChatSender.h"
-#include "room/TextOps.h"
 
 namespace vl {
 
@@ -37,8 +36,8 @@ void Handshake::AnswerWatcherTick() {
   std::optional<std::wstring_view> last =
       ReadChatText(app_.platform.foreign(), app_.room.ChatTextWindow, app_.ChatText);
   if (!last) return;
-  const std::wstring& chat = app_.ChatText;
-  if (Contains(chat, app_.shared.IdentText)) recupnombot(chat);
+  // recupnombot finds the echo itself; looking for it first would scan the chat twice.
+  recupnombot(app_.ChatText);
   if (std::optional<int> level = AnswerLevel(*last, app_.shared.ChallengeHex)) Accept(*level);
 }
 
