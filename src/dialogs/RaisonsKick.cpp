@@ -33,17 +33,8 @@ void RaisonsKick::OnActivate() {
 
 void RaisonsKick::LineReleased() {
   const std::wstring target = Target();
-  const std::wstring& bot = app_.shared.BotNick;
-  PanelState& p = app_.panel;
-  if (!bot.empty() && !target.empty()) {
-    const std::wstring sign = Signature(p.SignerKicks, app_.shared.OwnNick);
-    const std::wstring reason = app_.PhraseChoisie;
-    for (auto [requested, command] :
-         {std::pair{p.DemandeKick, verb::kKick}, std::pair{p.DemandePuni, verb::kPuni}}) {
-      if (!requested) continue;
-      Send(reason.empty() ? BareReasonLine(bot, target, command, sign)
-                          : ReasonLine(bot, target, command, reason, sign));
-    }
+  if (!app_.shared.BotNick.empty() && !target.empty()) {
+    SendRequests(target, app_.PhraseChoisie, /*stored=*/true);
     app_.PhraseChoisie.clear();
   }
   EndPick();
@@ -51,16 +42,26 @@ void RaisonsKick::LineReleased() {
 
 void RaisonsKick::Text1_KeyDown(int keyCode) {
   const std::wstring target = Target();
-  const std::wstring& bot = app_.shared.BotNick;
-  if (keyCode != kKeyEnter || bot.empty() || target.empty()) return;
-  PanelState& p = app_.panel;
-  const std::wstring sign = Signature(p.SignerKicks, app_.shared.OwnNick);
+  if (keyCode != kKeyEnter || app_.shared.BotNick.empty() || target.empty()) return;
   Control& box = (*this)[L"Text1"];
-  const std::wstring reason = box.Text();
-  if (p.DemandeKick) Send(ReasonLine(bot, target, verb::kKick, reason, sign));
-  if (p.DemandePuni) Send(ReasonLine(bot, target, verb::kPuni, reason, sign));
+  SendRequests(target, box.Text(), /*stored=*/false);
   box.SetText(L"");
   EndPick();
+}
+
+// Kick first, then punish. A stored reason that is empty gives the verb alone; a typed one,
+// even empty, follows the verb after a blank.
+void RaisonsKick::SendRequests(const std::wstring& target, const std::wstring& reason,
+                               bool stored) {
+  const PanelState& p = app_.panel;
+  const std::wstring& bot = app_.shared.BotNick;
+  const std::wstring sign = Signature(p.SignerKicks, app_.shared.OwnNick);
+  for (auto [requested, command] :
+       {std::pair{p.DemandeKick, verb::kKick}, std::pair{p.DemandePuni, verb::kPuni}}) {
+    if (!requested) continue;
+    Send(stored && reason.empty() ? BareReasonLine(bot, target, command, sign)
+                                  : ReasonLine(bot, target, command, reason, sign));
+  }
 }
 
 void RaisonsKick::EndPick() {

@@ -2,6 +2,8 @@
 // moment. A pick sends the requested kick and/or punish line for the target user.
 #pragma once
 
+#include <string>
+
 #include "dialogs/PhrasePicker.h"
 
 namespace vl {
@@ -17,6 +19,7 @@ class RaisonsKick : public PhrasePicker {
 
  private:
   void Text1_KeyDown(int keyCode);
+  void SendRequests(const std::wstring& target, const std::wstring& reason, bool stored);
   void EndPick();
 };
 
