@@ -5,39 +5,13 @@ import re
 import time
 import unittest
 
-from harness import Environment
-from verdelune_ui import MAIN_TITLE, PANEL_TITLE, Session, wait
+from verdelune_ui import MAIN_TITLE, PANEL_TITLE, SessionTest, close_environment, wait
 
-ENV = None
-
-
-def setUpModule():
-    global ENV
-    ENV = Environment()
+tearDownModule = close_environment
 
 
-def tearDownModule():
-    ENV.close()
-
-
-class Scenario(unittest.TestCase):
-    settings = None
-    room_options = ()
-
-    def setUp(self):
-        self.name = "attach-" + self.id().rsplit(".", 1)[-1]
-        self.s = Session(ENV, self.name, self.settings, self.room_options)
-        self.ui = self.s.ui
-
-    def tearDown(self):
-        try:
-            ENV.screenshot(self.name + "-end")
-        finally:
-            self.s.stop()
-
-    def shot(self, what):
-        ENV.screenshot(f"{self.name}-{what}")
-
+class Scenario(SessionTest):
+    prefix = "attach"
 
 class Startup(Scenario):
     settings = {"Parametres": {"AffWarning": ""}}
@@ -59,7 +33,7 @@ class FullPanel(Scenario):
         ident = self.s.attach()
         answer = self.s.log.wait_for("chat", r"RoomBot: .*%[0-9A-F]{4}1$", 5)
         challenge = ident[2][-5:]
-        expected = ENV.kit_answer(challenge, 1)
+        expected = self.env.kit_answer(challenge, 1)
         if expected is not None:
             self.assertTrue(answer[2].endswith(expected))
         panel = self.s.panel()
@@ -133,11 +107,11 @@ class Quit(Scenario):
     def test_quitter_confirmed_ends_the_program(self):
         panel = self.s.open_panel()
         self.ui.click_text(panel, "Pseudo")  # the panel in front, the keyboard to it
-        ENV.xdotool("key", "alt")
-        ENV.xdotool("key", "Right", "Right", "Return")
+        self.env.xdotool("key", "alt")
+        self.env.xdotool("key", "Right", "Right", "Return")
         wait(lambda: self.ui.windows_titled("Confirmation"), 5, "the confirmation")
         self.shot("confirmation")
-        ENV.xdotool("key", "Return")
+        self.env.xdotool("key", "Return")
         self.assertTrue(self.s.ended(5))
 
 

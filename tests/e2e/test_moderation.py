@@ -3,13 +3,10 @@ each command button, reasons picked and typed, a warning, a greeting, and a phra
 used at once."""
 
 import re
-import time
 import unittest
 
-from harness import Environment
-from verdelune_ui import Session, leftmost, rightmost, wait
+from verdelune_ui import SessionTest, close_environment, leftmost, rightmost, wait
 
-ENV = None
 PICKER = "Messages de raison et d'annonces divers"
 SETTINGS = {
     "Parametres": {"Signekick": "O"},
@@ -17,35 +14,19 @@ SETTINGS = {
                 "14": "flood", "15": "insultes"},
 }
 
-
-def setUpModule():
-    global ENV
-    ENV = Environment()
+tearDownModule = close_environment
 
 
-def tearDownModule():
-    ENV.close()
-
-
-class Scenario(unittest.TestCase):
+class Scenario(SessionTest):
+    prefix = "moderation"
+    settings = SETTINGS
     users = ()
 
     def setUp(self):
-        self.name = "moderation-" + self.id().rsplit(".", 1)[-1]
-        self.s = Session(ENV, self.name, SETTINGS)
-        self.ui = self.s.ui
+        super().setUp()
         for user in self.users:
             self.s.room.command(f"join {user}")
         self.s.open_panel()
-
-    def tearDown(self):
-        try:
-            ENV.screenshot(self.name + "-end")
-        finally:
-            self.s.stop()
-
-    def shot(self, what):
-        ENV.screenshot(f"{self.name}-{what}")
 
     def sent(self, line, since, timeout=5):
         """The moderator's line as the room posted it."""
@@ -53,7 +34,6 @@ class Scenario(unittest.TestCase):
 
     def bot_said(self, pattern, since, timeout=5):
         return self.s.log.wait_for("chat", r"RoomBot: " + pattern, timeout, since)
-
 
 class Commands(Scenario):
     users = ("Alice", "Zoé")
@@ -80,7 +60,7 @@ class Commands(Scenario):
         self.ui.click(rightmost(self.ui, panel, "Kick"))
         self.sent("/msg RoomBot Zoé, kick non respect des CGU (par Modo )", since)
         self.bot_said("Zoé", since)
-        wait(lambda: "Zoé" not in ENV.probe("list", self.s.room.info["list"]), 3,
+        wait(lambda: "Zoé" not in self.env.probe("list", self.s.room.info["list"]), 3,
              "Zoé gone from the room's list")
 
 
@@ -103,8 +83,8 @@ class Reasons(Scenario):
         picker = self.ui.wait_window(PICKER, 5, having="Raisons pour kick et puni")
         box = next(c for c in self.ui.controls(picker) if c.cls.lower() == "edit")
         self.ui.click(box)
-        ENV.xdotool("type", "--delay", 30, "spam répété")
-        ENV.xdotool("key", "Return")
+        self.env.xdotool("type", "--delay", 30, "spam répété")
+        self.env.xdotool("key", "Return")
         self.sent("/msg RoomBot Carl, puni spam répété (par Modo )", since)
 
 
@@ -135,8 +115,8 @@ class PhraseEditor(Scenario):
     def test_a_saved_phrase_is_used_at_once(self):
         panel = self.s.panel()
         self.ui.click_text(panel, "Pseudo")
-        ENV.xdotool("key", "alt")
-        ENV.xdotool("key", "Return", "Down", "Return")
+        self.env.xdotool("key", "alt")
+        self.env.xdotool("key", "Return", "Down", "Return")
         editor = self.ui.wait_window("Choix d'une raison", 5)
         self.shot("editor")
         boxes = sorted((c for c in self.ui.controls(editor) if c.cls.lower() == "edit"),
@@ -145,8 +125,8 @@ class PhraseEditor(Scenario):
         reason = boxes[13]
         self.assertEqual(self.ui.text(reason.hwnd), "flood")
         self.ui.click(reason)
-        ENV.xdotool("key", "End", "shift+Home")
-        ENV.xdotool("type", "--delay", 30, "propos racistes")
+        self.env.xdotool("key", "End", "shift+Home")
+        self.env.xdotool("type", "--delay", 30, "propos racistes")
         self.ui.click_text(editor, "Valider")
         wait(lambda: not self.ui.windows_titled("Choix d'une raison"), 5, "the editor closes")
         ini = (self.s.vl.folder / "verdelune.ini").read_bytes()

@@ -7,37 +7,14 @@ import shutil
 import time
 import unittest
 
-from harness import Environment, start_verdelune, wine_path
-from verdelune_ui import MAIN_TITLE, FileOpens, Session, wait
+from harness import start_verdelune, wine_path
+from verdelune_ui import MAIN_TITLE, FileOpens, SessionTest, close_environment, environment, wait
 
-ENV = None
-
-
-def setUpModule():
-    global ENV
-    ENV = Environment()
+tearDownModule = close_environment
 
 
-def tearDownModule():
-    ENV.close()
-
-
-class Scenario(unittest.TestCase):
-    settings = None
-
-    def setUp(self):
-        self.name = "life-" + self.id().rsplit(".", 1)[-1]
-        self.s = Session(ENV, self.name, self.settings)
-        self.ui = self.s.ui
-
-    def tearDown(self):
-        try:
-            ENV.screenshot(self.name + "-end")
-        finally:
-            self.s.stop()
-
-    def shot(self, what):
-        ENV.screenshot(f"{self.name}-{what}")
+class Scenario(SessionTest):
+    prefix = "life"
 
     def caption(self, panel, pattern, timeout=5):
         """The microphone button once its caption matches."""
@@ -52,8 +29,8 @@ class Scenario(unittest.TestCase):
 class Greeting(Scenario):
     def setUp(self):
         # The entry sound is a file of the scenario, so that its playing can be seen.
-        self.chime = ENV.out / "chime-test_a_newcomer.wav"
-        shutil.copy2(ENV.source_dir / "assets" / "ding-dong1.wav", self.chime)
+        self.chime = environment().out / "chime-test_a_newcomer.wav"
+        shutil.copy2(environment().source_dir / "assets" / "ding-dong1.wav", self.chime)
         self.settings = {"Parametres": {"AnnSonore": "O", "SalutNouvUser": "O",
                                         "BipEntree": wine_path(self.chime)},
                          "Raisons": {"1": "Bienvenue $N !"}}
@@ -100,12 +77,12 @@ class PushToTalk(Scenario):
         panel = self.s.open_panel()
         self.ui.click_text(panel, "Pseudo")
         since = self.s.log.mark()
-        ENV.key_down("Scroll_Lock")
+        self.env.key_down("Scroll_Lock")
         try:
             self.s.log.wait_for("button", r"^9 down$", 2, since)
             time.sleep(1.0)
         finally:
-            ENV.key_up("Scroll_Lock")
+            self.env.key_up("Scroll_Lock")
         released = self.s.log.mark()
         down = self.s.log.wait_for("button", r"^9 down$", 3, released)
         up = self.s.log.wait_for("button", r"^9 up$", 3, released)
@@ -119,7 +96,7 @@ class CategoryMessage(Scenario):
         window = self.ui.wait_window("Envoi d'un message à une catégorie de users", 5)
         box = next(c for c in self.ui.controls(window) if c.cls.lower() == "edit")
         self.ui.click(box)
-        ENV.xdotool("type", "--delay", 30, "réunion à 21h")
+        self.env.xdotool("type", "--delay", 30, "réunion à 21h")
         self.shot("categories")
         since = self.s.log.mark()
         self.ui.click_text(window, "Envoi aux rouges")
@@ -130,14 +107,15 @@ class CategoryMessage(Scenario):
 
 class SingleInstance(unittest.TestCase):
     def test_a_second_copy_ends_the_first_and_another_name_is_left(self):
-        first = start_verdelune(ENV, "instance-first", {"Parametres": {"AffWarning": "N"}})
+        self.env = environment()
+        first = start_verdelune(self.env, "instance-first", {"Parametres": {"AffWarning": "N"}})
         others = []
         try:
-            wait(lambda: ENV.probe("find", MAIN_TITLE), 20, "the first copy's window")
-            second = start_verdelune(ENV, "instance-second", {"Parametres": {"AffWarning": "N"}})
+            wait(lambda: self.env.probe("find", MAIN_TITLE), 20, "the first copy's window")
+            second = start_verdelune(self.env, "instance-second", {"Parametres": {"AffWarning": "N"}})
             others.append(second)
             first.proc.wait(timeout=15)
-            renamed = start_verdelune(ENV, "instance-renamed", {"Parametres": {"AffWarning": "N"}},
+            renamed = start_verdelune(self.env, "instance-renamed", {"Parametres": {"AffWarning": "N"}},
                                       exe_name="verdelune-copie.exe")
             others.append(renamed)
             time.sleep(6)

@@ -7,9 +7,10 @@ import os
 import re
 import struct
 import time
+import unittest
 from dataclasses import dataclass
 
-from harness import start_verdelune
+from harness import Environment, start_verdelune
 
 MAIN_TITLE = "Connexion à la room"
 PANEL_TITLE = "Verdelune  - V 1.05"
@@ -208,3 +209,44 @@ def leftmost(ui, window, title):
 def rightmost(ui, window, title):
     found = [c for c in ui.controls(window) if c.title == title and c.visible]
     return max(found, key=lambda c: c.rect[0]) if found else None
+
+
+_ENVIRONMENT = None
+
+
+def environment():
+    """The display and prefix shared by the scenarios of one test process."""
+    global _ENVIRONMENT
+    if _ENVIRONMENT is None:
+        _ENVIRONMENT = Environment()
+    return _ENVIRONMENT
+
+
+def close_environment():
+    global _ENVIRONMENT
+    if _ENVIRONMENT is not None:
+        _ENVIRONMENT.close()
+        _ENVIRONMENT = None
+
+
+class SessionTest(unittest.TestCase):
+    """A scenario with its own simulator and Verdelune, screenshotted and stopped at the end."""
+
+    prefix = "scenario"
+    settings = None
+    room_options = ()
+
+    def setUp(self):
+        self.env = environment()
+        self.name = f"{self.prefix}-{self.id().rsplit('.', 1)[-1]}"
+        self.s = Session(self.env, self.name, self.settings, self.room_options)
+        self.ui = self.s.ui
+
+    def tearDown(self):
+        try:
+            self.env.screenshot(self.name + "-end")
+        finally:
+            self.s.stop()
+
+    def shot(self, what):
+        self.env.screenshot(f"{self.name}-{what}")
