@@ -11,14 +11,12 @@
 namespace vl::win32 {
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto painted = PaintScope::Handle(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *painted;
+  }
   if (auto reflected = ReflectToChild(message, wParam, lParam)) return *reflected;
   if (MouseActionOf(message)) return Mouse(message);
   switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return PaintScope::Run(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
-    case WM_ERASEBKGND:
-      return 1;
     case WM_COMMAND:
       // What is not a child's notification comes from the menu (lParam 0).
       if (lParam == 0 && HIWORD(wParam) == 0 && menu_ != nullptr) menu_->Command(LOWORD(wParam));

@@ -22,16 +22,11 @@ void FrameView::Create() {
 }
 
 LRESULT FrameView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto reflected = ReflectToChild(message, wParam, lParam)) return *reflected;
-  switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return PaintScope::Run(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
-    case WM_ERASEBKGND:
-      return 1;
-    default:
-      return Default(message, wParam, lParam);
+  if (auto painted = PaintScope::Handle(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *painted;
   }
+  if (auto reflected = ReflectToChild(message, wParam, lParam)) return *reflected;
+  return Default(message, wParam, lParam);
 }
 
 void FrameView::Paint(HDC dc) {

@@ -23,15 +23,13 @@ void LabelView::Create() {
 }
 
 LRESULT LabelView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (auto painted = PaintScope::Handle(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); })) {
+    return *painted;
+  }
   if (auto mouse = MouseActionOf(message)) {
     return mouse->down ? ButtonPressed(mouse->button) : ButtonReleased(mouse->button, lParam);
   }
   switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return PaintScope::Run(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
-    case WM_ERASEBKGND:
-      return 1;
     case WM_LBUTTONDBLCLK:
       return DoubleClicked();
     case WM_RBUTTONDBLCLK:

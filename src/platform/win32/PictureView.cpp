@@ -17,19 +17,12 @@ void PictureView::Create() {
 }
 
 LRESULT PictureView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return PaintScope::Run(hwnd(), message, wParam, [this](HDC dc) {
-        RECT rect;
-        GetClientRect(hwnd(), &rect);
-        DrawEmblem(dc, rect, Back());
-      });
-    case WM_ERASEBKGND:
-      return 1;
-    default:
-      return Default(message, wParam, lParam);
-  }
+  auto painted = PaintScope::Handle(hwnd(), message, wParam, [this](HDC dc) {
+    RECT rect;
+    GetClientRect(hwnd(), &rect);
+    DrawEmblem(dc, rect, Back());
+  });
+  return painted ? *painted : Default(message, wParam, lParam);
 }
 
 }  // namespace vl::win32
