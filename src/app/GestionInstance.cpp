@@ -1,20 +1,14 @@
 #include "app/GestionInstance.h"
 
 #include "crypto/Windows1252.h"
+#include "room/TextOps.h"
 
 namespace vl {
 namespace {
 
 // The executable-file field without its NUL padding, blanks trimmed.
 std::wstring FieldName(const std::string& field) {
-  std::string name;
-  for (char c : field) {
-    if (c != '\0') name += c;
-  }
-  size_t first = name.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  size_t last = name.find_last_not_of(' ');
-  return FromWindows1252(name.substr(first, last - first + 1));
+  return std::wstring(TrimBlanks(RemoveAll(FromWindows1252(field), std::wstring(1, L'\0'))));
 }
 
 }  // namespace
