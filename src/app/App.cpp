@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "app/ConnexMan.h"
 #include "app/Principale.h"
 #include "dialogs/Envoimsg.h"
 #include "dialogs/Messages.h"
@@ -7,8 +8,6 @@
 #include "dialogs/RaisonsKick.h"
 #include "dialogs/Warnings.h"
 #include "panel/Reglages.h"
-#include "room/ConnexMan.h"
-#include "settings/modIni.h"
 
 namespace vl {
 namespace {
@@ -16,14 +15,14 @@ namespace {
 // The window as it stands, or a new one when there is none yet or its close box destroyed
 // it. Never called from inside the window's own handlers, so the old one can go.
 template <typename W>
-W& Current(std::unique_ptr<W>& window, App& app) {
-  if (!window || window->Unloaded()) window = std::make_unique<W>(app);
+W& Current(std::unique_ptr<W>& window, const WindowContext& ctx) {
+  if (!window || window->Unloaded()) window = std::make_unique<W>(ctx);
   return *window;
 }
 
 }  // namespace
 
-App::App(Platform& p) : platform(p), instances(p.processes()) {}
+App::App(Platform& p) : platform(p), settings(p.profile()), context_{p, settings, records, *this} {}
 
 // The windows go first: their timers and peers refer to the platform.
 App::~App() = default;
@@ -33,54 +32,41 @@ void App::Start() {
   MainWindow().Show();
 }
 
-std::wstring App::SettingsPath() {
-  return CheminIni(platform.profile());
-}
-
-std::wstring App::ExecutableFolder() {
-  return platform.profile().ExecutableFolder();
-}
-
-std::wstring App::ReadParameter(const std::wstring& key) {
-  return LitIni(platform.profile(), kSectionParametres, key, SettingsPath());
-}
-
-void App::WriteParameter(const std::wstring& key, const std::wstring& value) {
-  EcritIni(platform.profile(), kSectionParametres, key, value, SettingsPath());
-}
-
 Principale& App::MainWindow() {
-  if (!principale_) principale_ = std::make_unique<Principale>(*this);
+  if (!principale_) principale_ = std::make_unique<Principale>(context_);
   return *principale_;
 }
 
 Reglages& App::Panel() {
   if (!reglages_) {
-    reglages_ = std::make_unique<Reglages>(*this);
+    reglages_ = std::make_unique<Reglages>(context_);
     reglages_->Load();
   }
   return *reglages_;
 }
 
 ConnexMan& App::AttachWindow() {
-  if (!connexMan_) connexMan_ = std::make_unique<ConnexMan>(*this);
+  if (!connexMan_) connexMan_ = std::make_unique<ConnexMan>(context_);
   return *connexMan_;
 }
 
+void App::ShowAttachWindow() {
+  AttachWindow().Show();
+}
 void App::ShowRaisonsKick() {
-  Current(raisonsKick_, *this).Show();
+  Current(raisonsKick_, context_).Show();
 }
 void App::ShowWarnings() {
-  Current(warnings_, *this).Show();
+  Current(warnings_, context_).Show();
 }
 void App::ShowMessages() {
-  Current(messages_, *this).Show();
+  Current(messages_, context_).Show();
 }
 void App::ShowEnvoimsg() {
-  Current(envoimsg_, *this).Open();
+  Current(envoimsg_, context_).Open();
 }
 void App::OpenPhraseEditor() {
-  Current(messagesEdit_, *this).Show();
+  Current(messagesEdit_, context_).Show();
 }
 
 }  // namespace vl

@@ -1,32 +1,29 @@
-// The application object: the program-wide records and the windows, created once and handed
-// to every window. Nothing of the program lives in a global variable.
+// The application: the program-wide records and the windows, created once. It hands every
+// window the same context and is the navigation by which one window reaches another.
+// Nothing of the program lives in a global variable.
 #pragma once
 
-#include <array>
 #include <memory>
-#include <string>
 
-#include "app/GestionInstance.h"
-#include "panel/PanelState.h"
+#include "core/Navigation.h"
+#include "core/Records.h"
+#include "core/WindowContext.h"
 #include "platform/Platform.h"
-#include "room/RoomWindowSet.h"
-#include "room/SharedState.h"
+#include "settings/Settings.h"
 
 namespace vl {
 
-class Principale;
 class ConnexMan;
-class Reglages;
 class RaisonsKick;
 class Warnings;
 class Messages;
 class MessagesEdit;
 class Envoimsg;
 
-class App {
+class App final : public Navigation {
  public:
   explicit App(Platform& platform);
-  ~App();
+  ~App() override;
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
@@ -34,36 +31,21 @@ class App {
   void Start();
 
   Platform& platform;
-  SharedState shared;
-  RoomWindowSet room;
-  std::wstring ChatText;  // the last text read out of a room control; each read overwrites it
-  GestionInstance instances;
-  PanelState panel;
-  Phrases phrases;
-  std::wstring PhraseChoisie;  // the phrase line last pressed in a picker
+  Settings settings;
+  Records records;
 
-  // The settings file, its path built afresh at each call.
-  std::wstring SettingsPath();
-  std::wstring ExecutableFolder();
-  // Reads or writes a key of section "Parametres".
-  std::wstring ReadParameter(const std::wstring& key);
-  void WriteParameter(const std::wstring& key, const std::wstring& value);
+  Principale& MainWindow() override;
+  Reglages& Panel() override;
+  void ShowAttachWindow() override;
+  void ShowRaisonsKick() override;
+  void ShowWarnings() override;
+  void ShowMessages() override;
+  void ShowEnvoimsg() override;
+  void OpenPhraseEditor() override;
 
-  Principale& MainWindow();
-  // The manual attach window, created at its first use.
-  ConnexMan& AttachWindow();
-  // The control panel, created and loaded (not shown) at its first use.
-  Reglages& Panel();
+  // The windows as they stand, for a look from outside; nullptr when not made.
   bool PanelExists() const { return reglages_ != nullptr; }
-
-  // The phrase dialogs: each picker is made at its first showing and then only hidden and
-  // shown, and made anew after its close box destroyed it; the editor is made at each
-  // opening.
-  void ShowRaisonsKick();
-  void ShowWarnings();
-  void ShowMessages();
-  void ShowEnvoimsg();
-  void OpenPhraseEditor();
+  ConnexMan& AttachWindow();
   RaisonsKick* RaisonsKickWindow() const { return raisonsKick_.get(); }
   Warnings* WarningsWindow() const { return warnings_.get(); }
   Messages* MessagesWindow() const { return messages_.get(); }
@@ -71,6 +53,7 @@ class App {
   Envoimsg* EnvoimsgWindow() const { return envoimsg_.get(); }
 
  private:
+  WindowContext context_;
   std::unique_ptr<Principale> principale_;
   std::unique_ptr<ConnexMan> connexMan_;
   std::unique_ptr<Reglages> reglages_;

@@ -1,11 +1,9 @@
 #include "app/Principale.h"
 
-#include "app/App.h"
-#include "app/ProgramTitle.h"
+#include "core/BotNick.h"
 #include "room/Challenge.h"
-#include "room/ConnexMan.h"
 #include "room/HandshakeValues.h"
-#include "settings/modIni.h"
+#include "settings/SettingsKeys.h"
 
 namespace vl {
 namespace {
@@ -35,30 +33,28 @@ const wchar_t* const kContact = L"auteur@verdelune.example.org";
 const wchar_t* const kLabel9 =
     L"Cette version ne peut fonctionner qu'avec le roombot 1.52 ou supérieur, ou le pseudo du "
     L"roombot est erroné !";
-const wchar_t* const kFarewell = L"Sans roombot je ne sers à rien, adieu !!!";
-const wchar_t* const kKeyBotNick = L"Pseudo RoomBot";
-const wchar_t* const kKeyAffWarning = L"AffWarning";
 
 }  // namespace
 
-Principale::Principale(App& app)
-    : Form(app.platform, FormDesign{L"Principale", L"Connexion à la room", 4740, 6030, kDarkGrey}),
+Principale::Principale(const WindowContext& ctx)
+    : Form(ctx.platform, FormDesign{L"Principale", L"Connexion à la room", 4740, 6030, kDarkGrey}),
       Connexion(AddTimer(L"Connexion", 500, false)),
       EnvoiCode(AddTimer(L"EnvoiCode", 2000, false)),
-      app_(app),
-      handshake_(app, *this) {
-  AddControls();
+      ctx_(ctx),
+      c_(AddControls()),
+      instances_(ctx.platform.processes()),
+      handshake_(ctx, *this) {
   Connexion.onTick = [this] { handshake_.AnswerWatcherTick(); };
   EnvoiCode.onTick = [this] { handshake_.ReSenderTick(); };
   AddMenu(L"newBot", L"Changer de robot").onClick = [this] { newBot_Click(); };
-  (*this)[L"Check1"].onClick = [this] { Check1_Click(); };
-  (*this)[L"ReyCommand1"].onClick = [this] { ReyCommand1_Click(); };
-  (*this)[L"saisiepseudo"].onKeyDown = [this](int key) { saisiepseudo_KeyDown(key); };
-  (*this)[L"Connexionroom"].onClick = [this] { Connexionroom_Click(); };
+  c_.Check1.onClick = [this] { Check1_Click(); };
+  c_.ReyCommand1.onClick = [this] { ReyCommand1_Click(); };
+  c_.saisiepseudo.onKeyDown = [this](int key) { saisiepseudo_KeyDown(key); };
+  c_.Connexionroom.onClick = [this] { Connexionroom_Click(); };
 }
 
 // Later controls lie above earlier ones: the frames cover the button and the picture.
-void Principale::AddControls() {
+Principale::Controls Principale::AddControls() {
   const Font title{L"MS Sans Serif", 13.5, false};
   Add({.name = L"Picture1",
        .kind = ControlKind::Picture,
@@ -71,12 +67,12 @@ void Principale::AddControls() {
        .back = kDarkGrey,
        .fore = kYellow,
        .font = title});
-  Add({.name = L"Label2",
-       .kind = ControlKind::Label,
-       .rect = {2880, 5175, 900, 375},
-       .back = kDarkGrey,
-       .fore = kYellow,
-       .font = title});
+  Control& label2 = Add({.name = L"Label2",
+                         .kind = ControlKind::Label,
+                         .rect = {2880, 5175, 900, 375},
+                         .back = kDarkGrey,
+                         .fore = kYellow,
+                         .font = title});
   Add({.name = L"Label3",
        .kind = ControlKind::Label,
        .text = kLabel3,
@@ -84,13 +80,13 @@ void Principale::AddControls() {
        .back = kDarkGrey,
        .fore = kYellow,
        .font = {L"MS Sans Serif", 9.75, false}});
-  Add({.name = L"Connexionroom",
-       .kind = ControlKind::Button,
-       .text = L"Connexion à la salle",
-       .rect = {360, 240, 3975, 735},
-       .back = kLightYellow,
-       .fore = 0x000000,
-       .font = {L"MS Sans Serif", 12, true}});
+  Control& connexionroom = Add({.name = L"Connexionroom",
+                                .kind = ControlKind::Button,
+                                .text = L"Connexion à la salle",
+                                .rect = {360, 240, 3975, 735},
+                                .back = kLightYellow,
+                                .fore = 0x000000,
+                                .font = {L"MS Sans Serif", 12, true}});
 
   Control& frame2 = Add({.name = L"Frame2",
                          .kind = ControlKind::Frame,
@@ -103,13 +99,13 @@ void Principale::AddControls() {
        .fore = kRed,
        .font = kSansSerif,
        .container = &frame2});
-  Add({.name = L"saisiepseudo",
-       .kind = ControlKind::TextBox,
-       .rect = {120, 480, 3735, 375},
-       .back = 0xFFFFFF,
-       .fore = kDarkBlue,
-       .font = {L"MS Sans Serif", 12, false},
-       .container = &frame2});
+  Control& saisiepseudo = Add({.name = L"saisiepseudo",
+                               .kind = ControlKind::TextBox,
+                               .rect = {120, 480, 3735, 375},
+                               .back = 0xFFFFFF,
+                               .fore = kDarkBlue,
+                               .font = {L"MS Sans Serif", 12, false},
+                               .container = &frame2});
 
   Control& frame3 = Add({.name = L"Frame3",
                          .kind = ControlKind::Frame,
@@ -161,35 +157,36 @@ void Principale::AddControls() {
        .fore = kRed,
        .font = kSansSerif,
        .container = &frame1});
-  Add({.name = L"Check1",
-       .kind = ControlKind::CheckBox,
-       .text = L"Ne pas montrer ce message la prochaine fois",
-       .rect = {120, 4620, 4455, 315},
-       .back = kLightGrey,
-       .font = kSansSerif,
-       .container = &frame1});
-  Add({.name = L"ReyCommand1",
-       .kind = ControlKind::Button,
-       .text = L"J'ai bien lu ... Fermer cette fenêtre",
-       .rect = {600, 5220, 3495, 495},
-       .back = kLightYellow,
-       .fore = 0x000000,
-       .font = {L"MS Sans Serif", 8.25, true},
-       .container = &frame1});
+  Control& check1 = Add({.name = L"Check1",
+                         .kind = ControlKind::CheckBox,
+                         .text = L"Ne pas montrer ce message la prochaine fois",
+                         .rect = {120, 4620, 4455, 315},
+                         .back = kLightGrey,
+                         .font = kSansSerif,
+                         .container = &frame1});
+  Control& reycommand1 = Add({.name = L"ReyCommand1",
+                              .kind = ControlKind::Button,
+                              .text = L"J'ai bien lu ... Fermer cette fenêtre",
+                              .rect = {600, 5220, 3495, 495},
+                              .back = kLightYellow,
+                              .fore = 0x000000,
+                              .font = {L"MS Sans Serif", 8.25, true},
+                              .container = &frame1});
+  return {label2, frame1, frame2, frame3, check1, reycommand1, saisiepseudo, connexionroom};
 }
 
 void Principale::OnLoad() {
-  app_.instances.FermeAutresInstances(Handle());
+  instances_.FermeAutresInstances(Handle());
   CentreOnScreen();
-  SharedState& s = app_.shared;
+  SharedState& s = ctx_.records.shared;
   s.ChallengeText = DrawChallenge(platform().clock().NowMs());
   HandshakeValues values = PrepareHandshakeValues(s.ChallengeText);
   s.CipherKeyText = values.cipherKeyText;
   s.RefusalMessage = values.refusalMessage;
   s.ChallengeHex = values.challengeHex;
   s.VersionText = kVersionText;
-  (*this)[L"Label2"].SetText(s.VersionText);
-  if (app_.ReadParameter(kKeyAffWarning) != L"N") (*this)[L"Frame1"].SetTop(kFrame1Shown);
+  c_.Label2.SetText(s.VersionText);
+  if (ctx_.settings.Read(key::kAffWarning) != L"N") c_.Frame1.SetTop(kFrame1Shown);
 }
 
 void Principale::OnActivate() {
@@ -197,12 +194,9 @@ void Principale::OnActivate() {
 }
 
 void Principale::ReadBotNickAndAsk() {
-  Profile& profile = platform().profile();
-  std::wstring path = app_.SettingsPath();
-  app_.shared.BotNick = FichierExiste(profile, path) ? app_.ReadParameter(kKeyBotNick) : L"";
-  if ((*this)[L"Frame1"].Top() == kFrame1Hidden && app_.shared.BotNick.empty()) {
-    (*this)[L"Frame2"].SetTop(kFrameNickShown);
-  }
+  std::wstring& nick = ctx_.records.shared.BotNick;
+  nick = ctx_.settings.FileExists() ? ctx_.settings.Read(key::kBotNick) : L"";
+  if (c_.Frame1.Top() == kFrame1Hidden && nick.empty()) c_.Frame2.SetTop(kFrameNickShown);
 }
 
 // The close box ends the whole program at once.
@@ -212,37 +206,39 @@ bool Principale::OnCloseRequest() {
 }
 
 void Principale::Check1_Click() {
-  Control& check = (*this)[L"Check1"];
-  if (!check.Checked()) return;
-  app_.WriteParameter(kKeyAffWarning, L"N");
-  check.SetVisible(false);
+  if (!c_.Check1.Checked()) return;
+  ctx_.settings.Write(key::kAffWarning, L"N");
+  c_.Check1.SetVisible(false);
 }
 
 void Principale::ReyCommand1_Click() {
-  (*this)[L"Frame1"].SetTop(kFrame1Hidden);
+  c_.Frame1.SetTop(kFrame1Hidden);
   ReadBotNickAndAsk();
 }
 
 void Principale::saisiepseudo_KeyDown(int keyCode) {
   if (keyCode != kKeyEnter) return;
-  Control& entry = (*this)[L"saisiepseudo"];
-  app_.shared.BotNick = entry.Text();
-  if (app_.shared.BotNick.empty()) {
-    platform().dialogs().ShowMessage(kFarewell, kProgramTitle, MessageBoxStyle::Ok);
-    platform().EndProgram();
-  }
-  entry.SetText(L"");
-  app_.WriteParameter(kKeyBotNick, app_.shared.BotNick);
-  (*this)[L"Frame2"].SetTop(kFrameNickHidden);
+  AdoptBotNick(ctx_, c_.saisiepseudo.Text());
+  c_.saisiepseudo.SetText(L"");
+  c_.Frame2.SetTop(kFrameNickHidden);
 }
 
 void Principale::newBot_Click() {
-  (*this)[L"Frame2"].SetTop(kFrameNickShown);
+  c_.Frame2.SetTop(kFrameNickShown);
 }
 
 void Principale::Connexionroom_Click() {
   Hide();
-  app_.AttachWindow().Show();
+  ctx_.nav.ShowAttachWindow();
+}
+
+void Principale::StartHandshake() {
+  EnvoiCode.SetEnabled(true);
+  handshake_.connection();
+}
+
+void Principale::ShowIncompatibleBotNotice() {
+  c_.Frame3.SetTop(kFrameNickShown);
 }
 
 }  // namespace vl

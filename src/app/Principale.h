@@ -3,12 +3,12 @@
 // hands over to the manual attach.
 #pragma once
 
+#include "app/GestionInstance.h"
+#include "app/Handshake.h"
+#include "core/WindowContext.h"
 #include "platform/ui/Form.h"
-#include "room/Handshake.h"
 
 namespace vl {
-
-class App;
 
 // Shown and hidden positions of the frames (Top, twips); hidden lies below the client area.
 inline constexpr int kFrame1Shown = 0;
@@ -18,13 +18,16 @@ inline constexpr int kFrameNickHidden = 7000;
 
 class Principale : public Form {
  public:
-  explicit Principale(App& app);
+  explicit Principale(const WindowContext& ctx);
 
   Timer& Connexion;  // answer watcher, 500 ms
   Timer& EnvoiCode;  // re-sender of the identification line, 2000 ms
 
-  // Introduces the program to the room bot once the room is attached.
-  void connection() { handshake_.connection(); }
+  // Once the room is attached: the re-sender starts and the program introduces itself to
+  // the room bot.
+  void StartHandshake();
+  // The notice that the room bot is too old or its nickname wrong.
+  void ShowIncompatibleBotNotice();
   const Handshake& handshake() const { return handshake_; }
 
  protected:
@@ -33,7 +36,18 @@ class Principale : public Form {
   bool OnCloseRequest() override;
 
  private:
-  void AddControls();
+  // The controls the handlers touch, bound once when the window is laid out.
+  struct Controls {
+    Control& Label2;
+    Control& Frame1;
+    Control& Frame2;
+    Control& Frame3;
+    Control& Check1;
+    Control& ReyCommand1;
+    Control& saisiepseudo;
+    Control& Connexionroom;
+  };
+  Controls AddControls();
   void Check1_Click();
   void ReyCommand1_Click();
   void saisiepseudo_KeyDown(int keyCode);
@@ -42,7 +56,9 @@ class Principale : public Form {
   // BotNick from the settings ("" without a file), and the nickname entry when none.
   void ReadBotNickAndAsk();
 
-  App& app_;
+  WindowContext ctx_;
+  Controls c_;
+  GestionInstance instances_;
   Handshake handshake_;
 };
 

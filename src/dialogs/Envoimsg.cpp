@@ -1,8 +1,9 @@
 #include "dialogs/Envoimsg.h"
 
-#include "app/App.h"
+#include <functional>
+
 #include "panel/Reglages.h"
-#include "room/ChatSender.h"
+#include "room/BotLines.h"
 
 namespace vl {
 namespace {
@@ -14,10 +15,15 @@ const wchar_t* const kTitle =
 
 }  // namespace
 
-Envoimsg::Envoimsg(App& app)
-    : Form(app.platform, FormDesign{L"Envoimsg", L"Envoi d'un message à une catégorie de users",
+Envoimsg::Envoimsg(const WindowContext& ctx)
+    : Form(ctx.platform, FormDesign{L"Envoimsg", L"Envoi d'un message à une catégorie de users",
                                     kWidth, 2340, 0xFFFFFF}),
-      app_(app) {
+      ctx_(ctx),
+      ReyTextBox1_(LayOut()) {
+  ReyTextBox1_.onGotFocus = [this] { ReyTextBox1_GotFocus(); };
+}
+
+Control& Envoimsg::LayOut() {
   const Font bold{L"MS Sans Serif", 8.25, true};
   Add({.name = L"Label3",
        .kind = ControlKind::Label,
@@ -36,24 +42,42 @@ Envoimsg::Envoimsg(App& app)
        .text = L"Texte du message :",
        .rect = {120, 840, 2400, 255},
        .fore = kBlue});
-  Add({.name = L"ReyTextBox1",
-       .kind = ControlKind::TextBox,
-       .rect = {120, 1110, kWidth - 240, 330},
-       .back = 0xFFFFFF,
-       .fore = 0x000000})
-      .onGotFocus = [this] { ReyTextBox1_GotFocus(); };
+  Control& box = Add({.name = L"ReyTextBox1",
+                      .kind = ControlKind::TextBox,
+                      .rect = {120, 1110, kWidth - 240, 330},
+                      .back = 0xFFFFFF,
+                      .fore = 0x000000});
 
+  // Each button sends the line it builds from the typed text, then the window and the panel
+  // step aside.
+  const SharedState& s = ctx_.records.shared;
   struct Spec {
     const wchar_t* name;
     const wchar_t* caption;
     Colour back;
+    std::function<std::wstring(const std::wstring&)> line;
   };
   const Spec buttons[] = {
-      {L"ReyCommand5", L"Envoi aux NIV 1", 0xFFC0FF},
-      {L"ReyCommand4", L"Envoi aux NIV 1 et 2", 0xFFC0FF},
-      {L"ReyCommand1", L"Envoi aux bleus + verts + rouges", 0x80FFFF},
-      {L"ReyCommand2", L"Envoi aux verts + rouges", 0x00FF00},
-      {L"ReyCommand3", L"Envoi aux rouges", 0xFF8080},
+      {L"ReyCommand5", L"Envoi aux NIV 1", 0xFFC0FF,
+       [&s](const std::wstring& t) {
+         return LevelMessageLine(s.BotNick, BotLevelGroup::Niv1, t, s.OwnNick);
+       }},
+      {L"ReyCommand4", L"Envoi aux NIV 1 et 2", 0xFFC0FF,
+       [&s](const std::wstring& t) {
+         return LevelMessageLine(s.BotNick, BotLevelGroup::Niv12, t, s.OwnNick);
+       }},
+      {L"ReyCommand1", L"Envoi aux bleus + verts + rouges", 0x80FFFF,
+       [&s](const std::wstring& t) {
+         return CategoryMessageLine(UserCategory::BleusEtPlus, t, s.OwnNick);
+       }},
+      {L"ReyCommand2", L"Envoi aux verts + rouges", 0x00FF00,
+       [&s](const std::wstring& t) {
+         return CategoryMessageLine(UserCategory::VertsEtRouges, t, s.OwnNick);
+       }},
+      {L"ReyCommand3", L"Envoi aux rouges", 0xFF8080,
+       [&s](const std::wstring& t) {
+         return CategoryMessageLine(UserCategory::Rouges, t, s.OwnNick);
+       }},
   };
   const int width = (kWidth - 240 - 4 * 60) / 5;
   int left = 120;
@@ -64,40 +88,22 @@ Envoimsg::Envoimsg(App& app)
          .rect = {left, 1620, width, 495},
          .back = b.back,
          .fore = 0x000000,
-         .font = {L"Arial", 8.25, true}});
+         .font = {L"Arial", 8.25, true}})
+        .onClick = [this, &box, line = b.line] {
+      if (!box.Text().empty()) ctx_.SendToRoom(line(box.Text()));
+      Hide();
+      ctx_.nav.Panel().Minimize();
+    };
     left += width + 60;
   }
-  auto bind = [this](const wchar_t* name, auto line) {
-    (*this)[name].onClick = [this, line] {
-      const std::wstring& text = (*this)[L"ReyTextBox1"].Text();
-      if (!text.empty()) Send(line(text));
-      Hide();
-      app_.Panel().Minimize();
-    };
-  };
-  const std::wstring& me = app_.shared.OwnNick;
-  const std::wstring& bot = app_.shared.BotNick;
-  bind(L"ReyCommand1", [&me](const std::wstring& t) {
-    return CategoryMessageLine(UserCategory::BleusEtPlus, t, me);
-  });
-  bind(L"ReyCommand2", [&me](const std::wstring& t) {
-    return CategoryMessageLine(UserCategory::VertsEtRouges, t, me);
-  });
-  bind(L"ReyCommand3",
-       [&me](const std::wstring& t) { return CategoryMessageLine(UserCategory::Rouges, t, me); });
-  bind(L"ReyCommand4", [&me, &bot](const std::wstring& t) {
-    return LevelMessageLine(bot, BotLevelGroup::Niv12, t, me);
-  });
-  bind(L"ReyCommand5", [&me, &bot](const std::wstring& t) {
-    return LevelMessageLine(bot, BotLevelGroup::Niv1, t, me);
-  });
+  return box;
 }
 
 // Placed at the panel only when it is made; later openings show it where it was left.
 void Envoimsg::OnLoad() {
-  Rect panel = app_.Panel().Bounds();
+  Rect panel = ctx_.nav.Panel().Bounds();
   MoveTo(panel.left, panel.top);
-  SetAlwaysOnTop(*this);
+  SetAlwaysOnTop();
 }
 
 void Envoimsg::Open() {
@@ -108,11 +114,7 @@ void Envoimsg::Open() {
 void Envoimsg::ReyTextBox1_GotFocus() {
   if (!emptyOnEntry_) return;
   emptyOnEntry_ = false;
-  (*this)[L"ReyTextBox1"].SetText(L"");
-}
-
-void Envoimsg::Send(const std::wstring& line) {
-  ChatSender(app_.platform, app_.room, line);
+  ReyTextBox1_.SetText(L"");
 }
 
 }  // namespace vl

@@ -2,16 +2,14 @@
 // levels 1 and 2. The message is signed with the moderator's nickname.
 #pragma once
 
+#include "core/WindowContext.h"
 #include "platform/ui/Form.h"
-#include "room/BotLines.h"
 
 namespace vl {
 
-class App;
-
 class Envoimsg : public Form {
  public:
-  explicit Envoimsg(App& app);
+  explicit Envoimsg(const WindowContext& ctx);
 
   // Shows the window; the box keeps its text, and is emptied when the moderator first
   // enters it after this opening.
@@ -21,10 +19,11 @@ class Envoimsg : public Form {
   void OnLoad() override;
 
  private:
-  void Send(const std::wstring& line);
+  Control& LayOut();  // adds the controls; returns the message box
   void ReyTextBox1_GotFocus();
 
-  App& app_;
+  WindowContext ctx_;
+  Control& ReyTextBox1_;
   bool emptyOnEntry_ = false;
 };
 

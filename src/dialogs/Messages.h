@@ -9,11 +9,16 @@ namespace vl {
 
 class Messages : public PhrasePicker {
  public:
-  explicit Messages(App& app);
+  explicit Messages(const WindowContext& ctx);
 
  protected:
   void OnActivate() override;
   void LineReleased() override;
+
+ private:
+  Control& LayOut();  // adds the controls; returns the notice of a missing target
+
+  Control& erreur_;
 };
 
 }  // namespace vl

@@ -1,9 +1,6 @@
 #include "dialogs/MessagesEdit.h"
 
-#include "app/App.h"
 #include "panel/Reglages.h"
-#include "room/ChatSender.h"
-#include "settings/modIni.h"
 
 namespace vl {
 namespace {
@@ -20,10 +17,10 @@ std::wstring BoxName(int index) {
   return L"Text1(" + std::to_wstring(index) + L")";
 }
 
-MessagesEdit::MessagesEdit(App& app)
-    : Form(app.platform,
+MessagesEdit::MessagesEdit(const WindowContext& ctx)
+    : Form(ctx.platform,
            FormDesign{L"MessagesEdit", L"Choix d'une raison", kWidth, 9900, 0xFFFFF8}),
-      app_(app) {
+      ctx_(ctx) {
   auto label = [this](const wchar_t* name, const wchar_t* text, Rect r, Colour fore, Font f) {
     Add({.name = name,
          .kind = ControlKind::Label,
@@ -91,6 +88,7 @@ void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, cons
                         .back = 0xFFFFFF,
                         .fore = kFreshBoxColour});
     box.onMouseDown = [&box](MouseButton) { box.SetForeColour(kEditedBoxColour); };
+    boxes_[static_cast<size_t>(i)] = &box;
     top += kBoxPitch;
   }
   top += 90;
@@ -98,19 +96,17 @@ void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, cons
 
 void MessagesEdit::OnLoad() {
   CentreOnScreen();
-  for (int i = 0; i < kPhraseCount; ++i) {
-    (*this)[BoxName(i)].SetText(app_.phrases[static_cast<size_t>(i + 1)]);
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i]->SetText(ctx_.records.phrases[i + 1]);
   }
   mayClose_ = false;
 }
 
 void MessagesEdit::Valider_Click() {
-  Profile& profile = platform().profile();
-  const std::wstring path = app_.SettingsPath();
-  for (int i = 0; i < kPhraseCount; ++i) {
-    const std::wstring& text = (*this)[BoxName(i)].Text();
-    app_.phrases[static_cast<size_t>(i + 1)] = text;
-    EcritIni(profile, kSectionRaisons, std::to_wstring(i + 1), text, path);
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    const std::wstring& text = boxes_[i]->Text();
+    ctx_.records.phrases[i + 1] = text;
+    ctx_.settings.WritePhrase(static_cast<int>(i + 1), text);
   }
   mayClose_ = true;
   RestorePanelOnTop();
@@ -131,7 +127,7 @@ bool MessagesEdit::OnCloseRequest() {
 }
 
 void MessagesEdit::RestorePanelOnTop() {
-  if (app_.panel.PanneauDessus) SetAlwaysOnTop(app_.Panel());
+  if (ctx_.records.panel.PanneauDessus) ctx_.nav.Panel().SetAlwaysOnTop();
 }
 
 }  // namespace vl

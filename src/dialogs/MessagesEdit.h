@@ -2,18 +2,19 @@
 // two buttons close it; it is made anew at each opening.
 #pragma once
 
+#include <array>
+
+#include "core/WindowContext.h"
 #include "platform/ui/Form.h"
 
 namespace vl {
-
-class App;
 
 inline constexpr Colour kEditedBoxColour = 0xFF0000;
 inline constexpr Colour kFreshBoxColour = 0x0000FF;
 
 class MessagesEdit : public Form {
  public:
-  explicit MessagesEdit(App& app);
+  explicit MessagesEdit(const WindowContext& ctx);
 
  protected:
   void OnLoad() override;
@@ -26,7 +27,8 @@ class MessagesEdit : public Form {
   void Annuler_Click();
   void RestorePanelOnTop();
 
-  App& app_;
+  WindowContext ctx_;
+  std::array<Control*, kPhraseCount> boxes_{};  // box i holds phrase slot i + 1
   bool mayClose_ = false;
 };
 

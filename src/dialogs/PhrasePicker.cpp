@@ -1,8 +1,6 @@
 #include "dialogs/PhrasePicker.h"
 
-#include "app/App.h"
 #include "panel/Reglages.h"
-#include "room/ChatSender.h"
 
 namespace vl {
 
@@ -10,8 +8,8 @@ std::wstring LineName(int index) {
   return L"Label1(" + std::to_wstring(index) + L")";
 }
 
-PhrasePicker::PhrasePicker(App& app, FormDesign design)
-    : Form(app.platform, std::move(design)), app_(app) {}
+PhrasePicker::PhrasePicker(const WindowContext& ctx, FormDesign design)
+    : Form(ctx.platform, std::move(design)), ctx_(ctx) {}
 
 namespace {
 
@@ -58,7 +56,6 @@ Control& PhrasePicker::AddCustomBox(const wchar_t* titleName, const wchar_t* not
 
 void PhrasePicker::AddPhraseLines(int first, int count, int top) {
   first_ = first;
-  count_ = count;
   for (int i = first; i < first + count; ++i) {
     Control& line =
         Add({.name = LineName(i),
@@ -67,32 +64,29 @@ void PhrasePicker::AddPhraseLines(int first, int count, int top) {
              .rect = {180, top + (i - first) * kLinePitch, kPickerWidth - 360, kLineHeight},
              .fore = kPhraseLineColour,
              .font = {L"MS Sans Serif", 8.25, false}});
-    line.onMouseDown = [this, &line](MouseButton) { app_.PhraseChoisie = line.Text(); };
+    line.onMouseDown = [this, &line](MouseButton) { PhraseChoisie = line.Text(); };
     line.onMouseUp = [this](MouseButton) { LineReleased(); };
+    lines_.push_back(&line);
   }
 }
 
 void PhrasePicker::LoadLines() {
-  for (int i = first_; i < first_ + count_; ++i) {
-    (*this)[LineName(i)].SetText(app_.phrases[static_cast<size_t>(i + 1)]);
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    lines_[i]->SetText(ctx_.records.phrases[static_cast<size_t>(first_) + i + 1]);
   }
 }
 
 Reglages& PhrasePicker::Panel() {
-  return app_.Panel();
+  return ctx_.nav.Panel();
 }
 
 const std::wstring& PhrasePicker::Target() {
-  return Panel()[L"Label2"].Text();
+  return Panel().TargetUser();
 }
 
 void PhrasePicker::HideAndMinimizePanel() {
   Hide();
   Panel().Minimize();
-}
-
-void PhrasePicker::Send(const std::wstring& line) {
-  ChatSender(app_.platform, app_.room, line);
 }
 
 void PhrasePicker::PlaceAtPanel() {

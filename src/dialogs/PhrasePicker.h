@@ -4,19 +4,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "core/WindowContext.h"
 #include "platform/ui/Form.h"
 
 namespace vl {
 
-class App;
 class Reglages;
 
 inline const Colour kPhraseLineColour = 0x0000C0;
 
 class PhrasePicker : public Form {
  public:
-  PhrasePicker(App& app, FormDesign design);
+  PhrasePicker(const WindowContext& ctx, FormDesign design);
 
  protected:
   // The title of the list and the note beside it.
@@ -32,18 +33,21 @@ class PhrasePicker : public Form {
   void AddPhraseLines(int first, int count, int top);
   // Sets every line's caption from the shared list; an empty slot gives an empty line.
   void LoadLines();
+  const std::vector<Control*>& Lines() const { return lines_; }
   virtual void LineReleased() = 0;
 
   Reglages& Panel();
   const std::wstring& Target();
   // Hides the picker and minimizes the panel.
   void HideAndMinimizePanel();
-  void Send(const std::wstring& line);
   void PlaceAtPanel();
 
-  App& app_;
+  WindowContext ctx_;
+  std::wstring PhraseChoisie;  // the phrase of the line last pressed
+
+ private:
   int first_ = 0;
-  int count_ = 0;
+  std::vector<Control*> lines_;
 };
 
 // "Label1(13)", the name of one line of a control array.

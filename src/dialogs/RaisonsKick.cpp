@@ -1,8 +1,6 @@
 #include "dialogs/RaisonsKick.h"
 
-#include "app/App.h"
 #include "room/BotLines.h"
-#include "room/ChatSender.h"
 
 namespace vl {
 namespace {
@@ -14,38 +12,40 @@ constexpr int kListBottom = kListTop + kLines * kLinePitch + 30;
 
 }  // namespace
 
-RaisonsKick::RaisonsKick(App& app)
-    : PhrasePicker(app, FormDesign{L"RaisonsKick", L"Messages de raison et d'annonces divers",
-                                   kPickerWidth, HeightWithBox(kListBottom), 0xFFF8E8}) {
+RaisonsKick::RaisonsKick(const WindowContext& ctx)
+    : PhrasePicker(ctx, FormDesign{L"RaisonsKick", L"Messages de raison et d'annonces divers",
+                                   kPickerWidth, HeightWithBox(kListBottom), 0xFFF8E8}),
+      Text1_(LayOut()) {
+  Text1_.onKeyDown = [this](int key) { Text1_KeyDown(key); };
+}
+
+Control& RaisonsKick::LayOut() {
   AddHeader(L"Label2", L"Raisons pour kick et puni", L"Label5", L"(pseudo rajouté automatiquement)",
             120);
   AddPhraseList(L"Shape3", kFirstLine, kLines, kListTop);
-  AddCustomBox(L"Label3", L"Label4", kListBottom).onKeyDown = [this](int key) {
-    Text1_KeyDown(key);
-  };
+  return AddCustomBox(L"Label3", L"Label4", kListBottom);
 }
 
 void RaisonsKick::OnActivate() {
-  SetAlwaysOnTop(*this);
+  SetAlwaysOnTop();
   LoadLines();
-  app_.PhraseChoisie.clear();
+  PhraseChoisie.clear();
 }
 
 void RaisonsKick::LineReleased() {
   const std::wstring target = Target();
-  if (!app_.shared.BotNick.empty() && !target.empty()) {
-    SendRequests(target, app_.PhraseChoisie, /*stored=*/true);
-    app_.PhraseChoisie.clear();
+  if (!ctx_.records.shared.BotNick.empty() && !target.empty()) {
+    SendRequests(target, PhraseChoisie, /*stored=*/true);
+    PhraseChoisie.clear();
   }
   EndPick();
 }
 
 void RaisonsKick::Text1_KeyDown(int keyCode) {
   const std::wstring target = Target();
-  if (keyCode != kKeyEnter || app_.shared.BotNick.empty() || target.empty()) return;
-  Control& box = (*this)[L"Text1"];
-  SendRequests(target, box.Text(), /*stored=*/false);
-  box.SetText(L"");
+  if (keyCode != kKeyEnter || ctx_.records.shared.BotNick.empty() || target.empty()) return;
+  SendRequests(target, Text1_.Text(), /*stored=*/false);
+  Text1_.SetText(L"");
   EndPick();
 }
 
@@ -53,21 +53,21 @@ void RaisonsKick::Text1_KeyDown(int keyCode) {
 // even empty, follows the verb after a blank.
 void RaisonsKick::SendRequests(const std::wstring& target, const std::wstring& reason,
                                bool stored) {
-  const PanelState& p = app_.panel;
-  const std::wstring& bot = app_.shared.BotNick;
-  const std::wstring sign = Signature(p.SignerKicks, app_.shared.OwnNick);
+  const PanelState& p = ctx_.records.panel;
+  const std::wstring& bot = ctx_.records.shared.BotNick;
+  const std::wstring sign = Signature(p.SignerKicks, ctx_.records.shared.OwnNick);
   for (auto [requested, command] :
        {std::pair{p.DemandeKick, verb::kKick}, std::pair{p.DemandePuni, verb::kPuni}}) {
     if (!requested) continue;
-    Send(stored && reason.empty() ? BareReasonLine(bot, target, command, sign)
-                                  : ReasonLine(bot, target, command, reason, sign));
+    ctx_.SendToRoom(stored && reason.empty() ? BareReasonLine(bot, target, command, sign)
+                                             : ReasonLine(bot, target, command, reason, sign));
   }
 }
 
 void RaisonsKick::EndPick() {
   HideAndMinimizePanel();
-  app_.panel.DemandeKick = false;
-  app_.panel.DemandePuni = false;
+  ctx_.records.panel.DemandeKick = false;
+  ctx_.records.panel.DemandePuni = false;
 }
 
 }  // namespace vl

@@ -10,7 +10,7 @@ namespace vl {
 
 class RaisonsKick : public PhrasePicker {
  public:
-  explicit RaisonsKick(App& app);
+  explicit RaisonsKick(const WindowContext& ctx);
 
  protected:
   void OnLoad() override { PlaceAtPanel(); }  // placed once, where the moderator works
@@ -18,9 +18,12 @@ class RaisonsKick : public PhrasePicker {
   void LineReleased() override;
 
  private:
+  Control& LayOut();  // adds the controls; returns the box for a reason of the moment
   void Text1_KeyDown(int keyCode);
   void SendRequests(const std::wstring& target, const std::wstring& reason, bool stored);
   void EndPick();
+
+  Control& Text1_;
 };
 
 }  // namespace vl

@@ -10,14 +10,17 @@ inline constexpr int kPanelHeightAfterWarning = 5790;
 
 class Warnings : public PhrasePicker {
  public:
-  explicit Warnings(App& app);
+  explicit Warnings(const WindowContext& ctx);
 
  protected:
   void OnActivate() override;
   void LineReleased() override;
 
  private:
+  Control& LayOut();  // adds the controls; returns the box for a warning of the moment
   void Text1_KeyDown(int keyCode);
+
+  Control& Text1_;
 };
 
 }  // namespace vl

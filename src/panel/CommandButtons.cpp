@@ -1,52 +1,46 @@
 #include "panel/CommandButtons.h"
 
-#include "app/App.h"
 #include "panel/Reglages.h"
 #include "room/BotLines.h"
-#include "room/ChatSender.h"
 
 namespace vl {
 
-CommandButtons::CommandButtons(App& app, Reglages& panel) : app_(app), panel_(panel) {
-  Bind(L"ReyCommand10", &CommandButtons::SimpleCommand, verb::kSwmic);
-  Bind(L"ReyCommand11", &CommandButtons::SimpleCommand, verb::kBlocmic);
-  Bind(L"ReyCommand12", &CommandButtons::SimpleCommand, verb::kBleu);
-  Bind(L"ReyCommand3", &CommandButtons::SimpleCommand, verb::kNoir);
-  Bind(L"ReyCommand7", &CommandButtons::SimpleCommand, verb::kBan1);
-  Bind(L"ReyCommand6", &CommandButtons::SimpleCommand, verb::kBan2);
-  Bind(L"ReyCommand9", &CommandButtons::SimpleCommand, verb::kDepuni);
-  Bind(L"ReyCommand1", &CommandButtons::Query, verb::kMatequi);
-  Bind(L"ReyCommand2", &CommandButtons::Query, verb::kMateparqui);
-  Bind(L"ReyCommand8", &CommandButtons::DefaultReasonCommand, verb::kKick);
-  Bind(L"ReyCommand16", &CommandButtons::DefaultReasonCommand, verb::kPuni);
-  panel[L"ReyCommand4"].onClick = [this] { PickedReasonCommand(app_.panel.DemandeKick); };
-  panel[L"ReyCommand5"].onClick = [this] { PickedReasonCommand(app_.panel.DemandePuni); };
-  panel[L"ReyCommand14"].onClick = [this] { Warning(); };
-  panel[L"ReyCommand15"].onClick = [this] { Announcements(); };
-  panel[L"ReyCommand13"].onClick = [this] { CategoryMessages(); };
+CommandButtons::CommandButtons(const WindowContext& ctx, Reglages& panel, const PanelControls& c)
+    : ctx_(ctx), panel_(panel), frameerreur_(c.frameerreur) {
+  Bind(c.ReyCommand10, &CommandButtons::SimpleCommand, verb::kSwmic);
+  Bind(c.ReyCommand11, &CommandButtons::SimpleCommand, verb::kBlocmic);
+  Bind(c.ReyCommand12, &CommandButtons::SimpleCommand, verb::kBleu);
+  Bind(c.ReyCommand3, &CommandButtons::SimpleCommand, verb::kNoir);
+  Bind(c.ReyCommand7, &CommandButtons::SimpleCommand, verb::kBan1);
+  Bind(c.ReyCommand6, &CommandButtons::SimpleCommand, verb::kBan2);
+  Bind(c.ReyCommand9, &CommandButtons::SimpleCommand, verb::kDepuni);
+  Bind(c.ReyCommand1, &CommandButtons::Query, verb::kMatequi);
+  Bind(c.ReyCommand2, &CommandButtons::Query, verb::kMateparqui);
+  Bind(c.ReyCommand8, &CommandButtons::DefaultReasonCommand, verb::kKick);
+  Bind(c.ReyCommand16, &CommandButtons::DefaultReasonCommand, verb::kPuni);
+  PanelState& p = ctx.records.panel;
+  c.ReyCommand4.onClick = [this, &p] { PickedReasonCommand(p.DemandeKick); };
+  c.ReyCommand5.onClick = [this, &p] { PickedReasonCommand(p.DemandePuni); };
+  c.ReyCommand14.onClick = [this] { Warning(); };
+  c.ReyCommand15.onClick = [this] { Announcements(); };
+  c.ReyCommand13.onClick = [this] { CategoryMessages(); };
 }
 
-void CommandButtons::Bind(const wchar_t* button,
-                          void (CommandButtons::*action)(const std::wstring&),
+void CommandButtons::Bind(Control& button, void (CommandButtons::*action)(const std::wstring&),
                           const std::wstring& verb) {
-  panel_[button].onClick = [this, action, verb] { (this->*action)(verb); };
+  button.onClick = [this, action, verb] { (this->*action)(verb); };
 }
 
 const std::wstring& CommandButtons::Target() const {
-  return panel_[L"Label2"].Text();
-}
-
-void CommandButtons::Send(const std::wstring& line) {
-  ChatSender(app_.platform, app_.room, line);
+  return panel_.TargetUser();
 }
 
 // No tick runs during the second: the frame is the only thing that happens.
 void CommandButtons::MontreErreurPseudo() {
-  Control& frame = panel_[L"frameerreur"];
-  frame.SetTop(kErrorFrameShown);
+  frameerreur_.SetTop(kErrorFrameShown);
   panel_.LetPaint();
-  app_.platform.clock().Sleep(kErrorFramePauseMs);
-  frame.SetTop(kErrorFrameHidden);
+  ctx_.platform.clock().Sleep(kErrorFramePauseMs);
+  frameerreur_.SetTop(kErrorFrameHidden);
 }
 
 void CommandButtons::SimpleCommand(const std::wstring& verb) {
@@ -54,13 +48,14 @@ void CommandButtons::SimpleCommand(const std::wstring& verb) {
     MontreErreurPseudo();
     return;
   }
-  if (!app_.shared.BotNick.empty()) Send(BotCommandLine(app_.shared.BotNick, Target(), verb));
+  if (!ctx_.records.shared.BotNick.empty())
+    ctx_.SendToRoom(BotCommandLine(ctx_.records.shared.BotNick, Target(), verb));
   panel_.Minimize();
 }
 
 void CommandButtons::Query(const std::wstring& verb) {
-  if (!app_.shared.BotNick.empty() && !Target().empty()) {
-    Send(BotCommandLine(app_.shared.BotNick, Target(), verb));
+  if (!ctx_.records.shared.BotNick.empty() && !Target().empty()) {
+    ctx_.SendToRoom(BotCommandLine(ctx_.records.shared.BotNick, Target(), verb));
   }
   panel_.Minimize();
 }
@@ -70,8 +65,8 @@ void CommandButtons::DefaultReasonCommand(const std::wstring& verb) {
     MontreErreurPseudo();
     return;
   }
-  std::wstring reason = DefaultReason(app_.panel.SignerKicks, app_.shared.OwnNick);
-  Send(ReasonLine(app_.shared.BotNick, Target(), verb, reason, L""));
+  std::wstring reason = DefaultReason(ctx_.records.panel.SignerKicks, ctx_.records.shared.OwnNick);
+  ctx_.SendToRoom(ReasonLine(ctx_.records.shared.BotNick, Target(), verb, reason, L""));
   panel_.Minimize();
 }
 
@@ -81,7 +76,7 @@ void CommandButtons::PickedReasonCommand(bool& request) {
     return;
   }
   request = true;
-  app_.ShowRaisonsKick();
+  ctx_.nav.ShowRaisonsKick();
 }
 
 void CommandButtons::Warning() {
@@ -89,15 +84,15 @@ void CommandButtons::Warning() {
     MontreErreurPseudo();
     return;
   }
-  app_.ShowWarnings();
+  ctx_.nav.ShowWarnings();
 }
 
 void CommandButtons::Announcements() {
-  if (!app_.shared.BotNick.empty()) app_.ShowMessages();
+  if (!ctx_.records.shared.BotNick.empty()) ctx_.nav.ShowMessages();
 }
 
 void CommandButtons::CategoryMessages() {
-  app_.ShowEnvoimsg();
+  ctx_.nav.ShowEnvoimsg();
 }
 
 }  // namespace vl

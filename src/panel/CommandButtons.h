@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "core/WindowContext.h"
+#include "panel/PanelControls.h"
+
 namespace vl {
 
-class App;
 class Reglages;
 
 inline constexpr int kErrorFrameShown = 960;
@@ -15,7 +17,7 @@ inline constexpr int kErrorFramePauseMs = 1000;
 
 class CommandButtons {
  public:
-  CommandButtons(App& app, Reglages& panel);
+  CommandButtons(const WindowContext& ctx, Reglages& panel, const PanelControls& c);
 
   // The missing-nickname signal: the red frame over the "Pseudo" line for one second.
   void MontreErreurPseudo();
@@ -28,13 +30,13 @@ class CommandButtons {
   void Warning();
   void Announcements();
   void CategoryMessages();
-  void Bind(const wchar_t* button, void (CommandButtons::*action)(const std::wstring&),
+  void Bind(Control& button, void (CommandButtons::*action)(const std::wstring&),
             const std::wstring& verb);
   const std::wstring& Target() const;
-  void Send(const std::wstring& line);
 
-  App& app_;
+  WindowContext ctx_;
   Reglages& panel_;
+  Control& frameerreur_;
 };
 
 }  // namespace vl

@@ -1,30 +1,28 @@
 #include "panel/JoinWatcher.h"
 
-#include "app/App.h"
 #include "panel/MicroControl.h"
 #include "panel/Reglages.h"
 #include "room/BotLines.h"
 #include "room/ChatReader.h"
-#include "room/ChatSender.h"
 
 namespace vl {
 
-JoinWatcher::JoinWatcher(App& app, Reglages& panel, MicroControl& micro)
-    : app_(app), micro_(micro) {
+JoinWatcher::JoinWatcher(const WindowContext& ctx, Reglages& panel, MicroControl& micro)
+    : ctx_(ctx), micro_(micro) {
   panel.Boucle.onTick = [this] { Boucle_Tick(); };
 }
 
 void JoinWatcher::JoueSonEntree() {
-  app_.platform.sound().PlayAsync(app_.panel.FichierSonEntree);
+  ctx_.platform.sound().PlayAsync(ctx_.records.panel.FichierSonEntree);
 }
 
 void JoinWatcher::Boucle_Tick() {
   std::optional<std::wstring_view> last =
-      ReadChatText(app_.platform.foreign(), app_.room.ChatTextWindow, chat_);
+      ReadChatText(ctx_.platform.foreign(), ctx_.records.room.ChatTextWindow, chat_);
   if (!last) return;  // no complete line: nothing more this tick, not even the key
   micro_.WatchPushToTalkKey();
 
-  const PanelState& options = app_.panel;
+  const PanelState& options = ctx_.records.panel;
   const bool isJoin = IsJoinLine(*last);
   if (!isJoin) {
     EntreeAnnoncee_ = false;
@@ -38,7 +36,7 @@ void JoinWatcher::Boucle_Tick() {
   if (nick.empty() || !options.SalutAuto) return;
   if (greetedLine_ && *greetedLine_ == *last) return;
   greetedLine_ = std::wstring(*last);
-  ChatSender(app_.platform, app_.room, ReplaceNickPlaceholder(app_.phrases[1], nick));
+  ctx_.SendToRoom(ReplaceNickPlaceholder(ctx_.records.phrases[1], nick));
 }
 
 }  // namespace vl

@@ -5,21 +5,22 @@
 #include <optional>
 #include <string>
 
+#include "core/WindowContext.h"
+
 namespace vl {
 
-class App;
 class MicroControl;
 class Reglages;
 
 class JoinWatcher {
  public:
-  JoinWatcher(App& app, Reglages& panel, MicroControl& micro);
+  JoinWatcher(const WindowContext& ctx, Reglages& panel, MicroControl& micro);
 
   void Boucle_Tick();
   void JoueSonEntree();
 
  private:
-  App& app_;
+  WindowContext ctx_;
   MicroControl& micro_;
   std::wstring chat_;  // its own copy of the chat, kept between ticks to reuse its storage
   bool EntreeAnnoncee_ = false;  // the join line that ends the chat has had its sound

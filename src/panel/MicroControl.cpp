@@ -1,54 +1,54 @@
 #include "panel/MicroControl.h"
 
-#include "app/App.h"
 #include "panel/Reglages.h"
 
 namespace vl {
 
-MicroControl::MicroControl(App& app, Reglages& panel) : app_(app), panel_(panel) {
-  panel[L"ReyCommand17"].onClick = [this] { ReyCommand17_Click(); };
+MicroControl::MicroControl(const WindowContext& ctx, Reglages& panel, const PanelControls& c)
+    : ctx_(ctx), panel_(panel), ReyCommand17_(c.ReyCommand17) {
+  ReyCommand17_.onClick = [this] { ReyCommand17_Click(); };
   panel.PriseMicro.onTick = [this] { PriseMicro_Tick(); };
   panel.AttenteLacheMicro.onTick = [this] { AttenteLacheMicro_Tick(); };
   panel.TimerToucheclavier.onTick = [this] { TimerToucheclavier_Tick(); };
 }
 
 bool MicroControl::MicroOccupe() {
-  ForeignWindows& windows = app_.platform.foreign();
-  return !(windows.IsEnabled(app_.room.MicButtonWindow1) &&
-           windows.IsEnabled(app_.room.MicButtonWindow2));
+  ForeignWindows& windows = ctx_.platform.foreign();
+  return !(windows.IsEnabled(ctx_.records.room.MicButtonWindow1) &&
+           windows.IsEnabled(ctx_.records.room.MicButtonWindow2));
 }
 
 bool MicroControl::PrendreMicro() {
   if (MicroOccupe()) return true;
-  ForeignWindows& windows = app_.platform.foreign();
+  ForeignWindows& windows = ctx_.platform.foreign();
   for (int round = 0; round < kTakeRounds; ++round) {
-    windows.ButtonDown(app_.room.MicButtonWindow1);
-    windows.ButtonUp(app_.room.MicButtonWindow1);
+    windows.ButtonDown(ctx_.records.room.MicButtonWindow1);
+    windows.ButtonUp(ctx_.records.room.MicButtonWindow1);
     if (MicroOccupe()) return true;
-    app_.platform.clock().Sleep(kTakeRoundWaitMs);
+    ctx_.platform.clock().Sleep(kTakeRoundWaitMs);
     if (MicroOccupe()) return true;
   }
   return false;
 }
 
 void MicroControl::AppuiMicro() {
-  app_.platform.foreign().ButtonDown(app_.room.MicButtonWindow2);
+  ctx_.platform.foreign().ButtonDown(ctx_.records.room.MicButtonWindow2);
 }
 
 void MicroControl::RelacheMicro() {
-  ForeignWindows& windows = app_.platform.foreign();
-  windows.ButtonDown(app_.room.MicButtonWindow2);
-  app_.platform.clock().Sleep(kPushReleasePauseMs);
-  windows.ButtonUp(app_.room.MicButtonWindow2);
+  ForeignWindows& windows = ctx_.platform.foreign();
+  windows.ButtonDown(ctx_.records.room.MicButtonWindow2);
+  ctx_.platform.clock().Sleep(kPushReleasePauseMs);
+  windows.ButtonUp(ctx_.records.room.MicButtonWindow2);
 }
 
 bool MicroControl::ScrollLockDown() {
-  return app_.platform.keyboard().IsKeyDown(kKeyScrollLock);
+  return ctx_.platform.keyboard().IsKeyDown(kKeyScrollLock);
 }
 
 void MicroControl::ReyCommand17_Click() {
   panel_.PriseMicro.SetEnabled(true);
-  panel_[L"ReyCommand17"].SetText(kMicroWaitingCaption);
+  ReyCommand17_.SetText(kMicroWaitingCaption);
 }
 
 void MicroControl::PriseMicro_Tick() {
@@ -59,9 +59,8 @@ void MicroControl::PriseMicro_Tick() {
     BackToIdle(kMicroCaption);
     return;
   }
-  Control& button = panel_[L"ReyCommand17"];
-  button.SetEnabled(false);
-  button.SetText(kMicroCaption);
+  ReyCommand17_.SetEnabled(false);
+  ReyCommand17_.SetText(kMicroCaption);
   panel_.AttenteLacheMicro.SetEnabled(true);
 }
 
@@ -75,7 +74,7 @@ void MicroControl::AttenteLacheMicro_Tick() {
 void MicroControl::CountdownSecond() {
   if (!countdownActive_) return;
   ++countdown_;
-  panel_[L"ReyCommand17"].SetText(std::to_wstring(kCountdownSeconds + 1 - countdown_));
+  ReyCommand17_.SetText(std::to_wstring(kCountdownSeconds + 1 - countdown_));
   if (countdown_ > kCountdownSeconds) {
     countdown_ = 0;
     countdownActive_ = false;
@@ -84,9 +83,8 @@ void MicroControl::CountdownSecond() {
 }
 
 void MicroControl::BackToIdle(const std::wstring& caption) {
-  Control& button = panel_[L"ReyCommand17"];
-  button.SetEnabled(true);
-  button.SetText(caption);
+  ReyCommand17_.SetEnabled(true);
+  ReyCommand17_.SetText(caption);
 }
 
 // Only the push-to-talk timer stops itself, so that its release step always runs after the

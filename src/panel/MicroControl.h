@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "core/WindowContext.h"
+#include "panel/PanelControls.h"
+
 namespace vl {
 
-class App;
 class Reglages;
 
 inline const std::wstring kMicroCaption = L"Micro svp !";
@@ -21,7 +23,7 @@ inline constexpr int kTakeRoundWaitMs = 30;
 
 class MicroControl {
  public:
-  MicroControl(App& app, Reglages& panel);
+  MicroControl(const WindowContext& ctx, Reglages& panel, const PanelControls& c);
 
   // True when a microphone button is disabled (or is no window): the microphone is taken.
   bool MicroOccupe();
@@ -47,8 +49,9 @@ class MicroControl {
   bool ScrollLockDown();
   void BackToIdle(const std::wstring& caption);
 
-  App& app_;
+  WindowContext ctx_;
   Reglages& panel_;
+  Control& ReyCommand17_;
   bool countdownActive_ = false;
   int countdown_ = 0;
   bool pushDownSent_ = false;  // a button-down of push-to-talk still owes its release

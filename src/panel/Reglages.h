@@ -5,28 +5,33 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
+#include "core/WindowContext.h"
 #include "panel/CommandButtons.h"
 #include "panel/JoinWatcher.h"
 #include "panel/MicroControl.h"
+#include "panel/PanelControls.h"
 #include "panel/UserSelection.h"
 #include "platform/ui/Form.h"
 
 namespace vl {
-
-class App;
 
 inline constexpr int kPauseNoticeShown = 360;
 inline constexpr int kPauseNoticeHidden = 5520;
 
 class Reglages : public Form {
  public:
-  explicit Reglages(App& app);
+  explicit Reglages(const WindowContext& ctx);
 
   // Reloads the phrase list from the settings file.
   void LitMessages();
   // The layout of the rights level 2: the ban group hidden, the kick group moved down.
   void ApplyRestrictedLayout();
+  // The user the commands act on; "" when none is chosen.
+  const std::wstring& TargetUser() const { return c_.Label2.Text(); }
+  const std::wstring& SiteName() const { return c_.Label8.Text(); }
+  void SetSiteName(const std::wstring& name) { c_.Label8.SetText(name); }
 
   Timer& Boucle;              // join watcher and push-to-talk watch, 100 ms
   Timer& BoucleLectPseudo;    // nickname capture, 500 ms
@@ -35,8 +40,8 @@ class Reglages : public Form {
   Timer& TimerEtat;           // room watchdog and microphone countdown, 1000 ms
   Timer& TimerToucheclavier;  // push-to-talk, 100 ms
 
-  CommandButtons& commands() { return *commands_; }
-  MicroControl& micro() { return *micro_; }
+  CommandButtons& commands() { return commands_; }
+  MicroControl& micro() { return micro_; }
 
  protected:
   void OnLoad() override;
@@ -44,10 +49,16 @@ class Reglages : public Form {
   bool OnCloseRequest() override { return false; }  // only "Quitter" and the watchdog end it
 
  private:
-  void AddControls();
+  // The menu items that show an option's state.
+  struct OptionMenus {
+    MenuItem& AnnonceEntree;
+    MenuItem& SalutNewUser;
+    MenuItem& signe;
+  };
+  PanelControls AddControls();
   void AddCommandButtons();
-  void AddMenus();
-  void ToggleOption(MenuItem& item, bool& flag, const std::wstring& key);
+  OptionMenus AddMenus();
+  void BindOption(MenuItem& item, bool& flag, const std::wstring& key);
   void ChoixWavEntree_Click();
   void changepseudoroombot_Click();
   void Mesgusers_Click();
@@ -57,11 +68,13 @@ class Reglages : public Form {
   // Ends the program when the room's chat, input box or first button has gone.
   void RoomWatchdog();
 
-  App& app_;
-  std::unique_ptr<UserSelection> selection_;
-  std::unique_ptr<CommandButtons> commands_;
-  std::unique_ptr<MicroControl> micro_;
-  std::unique_ptr<JoinWatcher> joins_;
+  WindowContext ctx_;
+  PanelControls c_;
+  OptionMenus menus_;
+  UserSelection selection_;
+  CommandButtons commands_;
+  MicroControl micro_;
+  JoinWatcher joins_;
   std::wstring lastChosenSound_;  // the file dialog keeps the last name chosen
 };
 

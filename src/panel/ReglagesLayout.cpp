@@ -1,7 +1,6 @@
 // The control panel's controls: positions in twips, colours and fonts of the design. Later
 // controls lie above earlier ones: the error frame, the manual entry and the pause notice
 // cover what they stand over.
-#include "app/App.h"
 #include "panel/Reglages.h"
 
 namespace vl {
@@ -26,7 +25,7 @@ struct ButtonSpec {
 
 }  // namespace
 
-void Reglages::AddControls() {
+PanelControls Reglages::AddControls() {
   Add({.name = L"Shape1",
        .kind = ControlKind::Shape,
        .rect = {15, 120, 4215, 5010},
@@ -132,6 +131,36 @@ void Reglages::AddControls() {
        .fore = 0xFFFFFF,
        .font = {L"Comic Sans MS", 12, true},
        .align = Alignment::Center});
+
+  auto c = [this](const wchar_t* name) -> Control& { return (*this)[name]; };
+  return {.Label8 = c(L"Label8"),
+          .Label7 = c(L"Label7"),
+          .Label2 = c(L"Label2"),
+          .PseudoManu = c(L"PseudoManu"),
+          .frameerreur = c(L"frameerreur"),
+          .Label6 = c(L"Label6"),
+          .Label3 = c(L"Label3"),
+          .Frame2 = c(L"Frame2"),
+          .Shape2 = c(L"Shape2"),
+          .Frame3 = c(L"Frame3"),
+          .Shape3 = c(L"Shape3"),
+          .ReyCommand1 = c(L"ReyCommand1"),
+          .ReyCommand2 = c(L"ReyCommand2"),
+          .ReyCommand3 = c(L"ReyCommand3"),
+          .ReyCommand4 = c(L"ReyCommand4"),
+          .ReyCommand5 = c(L"ReyCommand5"),
+          .ReyCommand6 = c(L"ReyCommand6"),
+          .ReyCommand7 = c(L"ReyCommand7"),
+          .ReyCommand8 = c(L"ReyCommand8"),
+          .ReyCommand9 = c(L"ReyCommand9"),
+          .ReyCommand10 = c(L"ReyCommand10"),
+          .ReyCommand11 = c(L"ReyCommand11"),
+          .ReyCommand12 = c(L"ReyCommand12"),
+          .ReyCommand13 = c(L"ReyCommand13"),
+          .ReyCommand14 = c(L"ReyCommand14"),
+          .ReyCommand15 = c(L"ReyCommand15"),
+          .ReyCommand16 = c(L"ReyCommand16"),
+          .ReyCommand17 = c(L"ReyCommand17")};
 }
 
 void Reglages::AddCommandButtons() {
@@ -181,7 +210,7 @@ void Reglages::AddCommandButtons() {
     add(b, &(*this)[L"Frame3"]);
 }
 
-void Reglages::AddMenus() {
+Reglages::OptionMenus Reglages::AddMenus() {
   MenuItem& configurer = AddMenu(L"configurer", L"Configurer");
   AddMenu(L"changepseudoroombot", L"Changer pseudo Roombot", &configurer).onClick = [this] {
     changepseudoroombot_Click();
@@ -190,16 +219,14 @@ void Reglages::AddMenus() {
     Mesgusers_Click();
   };
   MenuItem& sound = AddMenu(L"AnnonceEntree", L"Annonce sonore entrée user", &configurer);
-  sound.onClick = [this, &sound] { ToggleOption(sound, app_.panel.SonEntree, L"AnnSonore"); };
   AddMenu(L"ChoixWavEntree", L"Choix annonce sonore entrée user", &configurer).onClick = [this] {
     ChoixWavEntree_Click();
   };
   MenuItem& greet = AddMenu(L"SalutNewUser", L"Salut auto entrée user", &configurer);
-  greet.onClick = [this, &greet] { ToggleOption(greet, app_.panel.SalutAuto, L"SalutNouvUser"); };
   MenuItem& sign = AddMenu(L"signe", L"Signer les kicks de votre pseudo", &configurer);
-  sign.onClick = [this, &sign] { ToggleOption(sign, app_.panel.SignerKicks, L"Signekick"); };
   AddMenu(L"standby", L"Pause").onClick = [this] { standby_Click(); };
   AddMenu(L"Quitter", L"Quitter").onClick = [this] { Quitter_Click(); };
+  return {sound, greet, sign};
 }
 
 }  // namespace vl

@@ -1,6 +1,5 @@
 #include "panel/UserSelection.h"
 
-#include "app/App.h"
 #include "panel/Reglages.h"
 #include "room/TextOps.h"
 
@@ -14,45 +13,42 @@ std::optional<std::wstring> CapturedNick(std::wstring_view t) {
   return RemoveAll(RemoveAll(t, L", "), L".");
 }
 
-UserSelection::UserSelection(App& app, Reglages& panel) : app_(app), panel_(panel) {
-  Control& label = panel[L"Label2"];
-  label.onClick = [this] { Label2_Click(); };
-  label.onDblClick = [this] { Label2_DblClick(); };
-  panel[L"PseudoManu"].onKeyDown = [this](int key) { PseudoManu_KeyDown(key); };
+UserSelection::UserSelection(const WindowContext& ctx, Reglages& panel, const PanelControls& c)
+    : ctx_(ctx), panel_(panel), Label2_(c.Label2), PseudoManu_(c.PseudoManu) {
+  Label2_.onClick = [this] { Label2_Click(); };
+  Label2_.onDblClick = [this] { Label2_DblClick(); };
+  PseudoManu_.onKeyDown = [this](int key) { PseudoManu_KeyDown(key); };
   panel.BoucleLectPseudo.onTick = [this] { BoucleLectPseudo_Tick(); };
 }
 
 // The input box is first set to a backspace and then to the marker, so that the client sees
 // the box change even when it already held the marker.
 void UserSelection::BoucleLectPseudo_Tick() {
-  ForeignWindows& windows = app_.platform.foreign();
-  const WindowHandle input = app_.room.InputBoxWindow;
-  std::wstring& text = app_.ChatText;
-  windows.ReadText(input, text);
-  std::optional<std::wstring> nick = CapturedNick(RemoveAll(text, std::wstring(1, L'\0')));
+  ForeignWindows& windows = ctx_.platform.foreign();
+  const WindowHandle input = ctx_.records.room.InputBoxWindow;
+  windows.ReadText(input, input_);
+  std::optional<std::wstring> nick = CapturedNick(RemoveAll(input_, std::wstring(1, L'\0')));
   if (!nick) return;
-  panel_[L"Label2"].SetText(*nick);
+  Label2_.SetText(*nick);
   windows.SetText(input, std::wstring(1, L'\b'));
   windows.SetText(input, kInputMarker);
   panel_.ShowNormal();
 }
 
 void UserSelection::Label2_Click() {
-  panel_[L"Label2"].SetText(L"");
+  Label2_.SetText(L"");
 }
 
 void UserSelection::Label2_DblClick() {
-  Control& entry = panel_[L"PseudoManu"];
-  entry.SetText(L"");
-  entry.SetTop(kManualEntryShown);
-  panel_.Focus(entry);
+  PseudoManu_.SetText(L"");
+  PseudoManu_.SetTop(kManualEntryShown);
+  panel_.Focus(PseudoManu_);
 }
 
 void UserSelection::PseudoManu_KeyDown(int keyCode) {
   if (keyCode != kKeyEnter) return;
-  Control& entry = panel_[L"PseudoManu"];
-  panel_[L"Label2"].SetText(entry.Text());
-  entry.SetTop(kManualEntryHidden);
+  Label2_.SetText(PseudoManu_.Text());
+  PseudoManu_.SetTop(kManualEntryHidden);
 }
 
 }  // namespace vl

@@ -7,9 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/WindowContext.h"
+#include "panel/PanelControls.h"
+
 namespace vl {
 
-class App;
 class Reglages;
 
 inline const std::wstring kInputMarker = L".";
@@ -23,7 +25,7 @@ std::optional<std::wstring> CapturedNick(std::wstring_view inputText);
 
 class UserSelection {
  public:
-  UserSelection(App& app, Reglages& panel);
+  UserSelection(const WindowContext& ctx, Reglages& panel, const PanelControls& c);
 
   void BoucleLectPseudo_Tick();
 
@@ -32,8 +34,11 @@ class UserSelection {
   void Label2_DblClick();
   void PseudoManu_KeyDown(int keyCode);
 
-  App& app_;
+  WindowContext ctx_;
   Reglages& panel_;
+  Control& Label2_;
+  Control& PseudoManu_;
+  std::wstring input_;  // the input box as last read, its storage reused between ticks
 };
 
 }  // namespace vl

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "platform/Platform.h"
+#include "platform/Clock.h"
+#include "platform/ForeignWindows.h"
 #include "room/RoomWindowSet.h"
 
 namespace vl {
@@ -12,11 +13,7 @@ namespace vl {
 inline constexpr int kChatSenderPauseMs = 150;
 
 // Nothing is checked or reported: a window that has gone simply ignores the calls.
-void ChatSender(Platform& platform, const RoomWindowSet& room, const std::wstring& text);
-
-class Form;
-// The form's window in the topmost band, or out of it, without moving or resizing it.
-void SetAlwaysOnTop(Form& form);
-void ClearAlwaysOnTop(Form& form);
+void ChatSender(ForeignWindows& windows, Clock& clock, const RoomWindowSet& room,
+                const std::wstring& text);
 
 }  // namespace vl

@@ -19,4 +19,14 @@ HandshakeValues PrepareHandshakeValues(const std::wstring& challengeText) {
   return values;
 }
 
+std::optional<int> AnswerLevel(std::wstring_view line, std::wstring_view challengeHex) {
+  size_t percent = line.find(L'%');
+  if (percent == std::wstring_view::npos || challengeHex.size() < 4) return std::nullopt;
+  std::wstring_view s = line.substr(percent + 1, 5);
+  // Four matching characters and a digit, nothing less.
+  if (s.size() < 5 || s.substr(0, 4) != challengeHex.substr(0, 4)) return std::nullopt;
+  if (s[4] < L'0' || s[4] > L'9') return std::nullopt;
+  return s[4] - L'0';
+}
+
 }  // namespace vl

@@ -9,8 +9,6 @@
 namespace vl {
 
 inline constexpr int kIniValueBuffer = 800;  // so at most 799 characters of a value come back
-inline const std::wstring kSectionParametres = L"Parametres";
-inline const std::wstring kSectionRaisons = L"Raisons";
 
 // The executable's folder followed by "\verdelune.ini", built afresh at each call.
 std::wstring CheminIni(Profile& profile);

@@ -17,7 +17,7 @@ class FormScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form.Show();
-    form.SetTopmost(true);
+    form.SetAlwaysOnTop();
     form.MoveTo(600, 600);
     vltest::PumpFor(100);  // the first showing's own messages
     form.LetPaint();

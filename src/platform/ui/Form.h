@@ -64,7 +64,9 @@ class Form {
   void ShowNormal();  // ShowWindow SW_SHOWNORMAL
   WindowState State() const;
   bool Visible() const { return State() != WindowState::Hidden; }
-  void SetTopmost(bool topmost);
+  // The window in the topmost band of the desktop, or out of it, without moving or resizing.
+  void SetAlwaysOnTop() { SetTopmost(true); }
+  void ClearAlwaysOnTop() { SetTopmost(false); }
   bool Topmost() const { return topmost_; }
   Rect Bounds() const;
   void MoveTo(int left, int top);
@@ -98,6 +100,8 @@ class Form {
   virtual void OnMouseUp(MouseButton) {}
 
  private:
+  void SetTopmost(bool topmost);
+
   Platform& platform_;
   FormDesign design_;
   std::vector<std::unique_ptr<Control>> controls_;

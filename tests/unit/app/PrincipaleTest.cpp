@@ -1,6 +1,6 @@
 // The main window: first-run explanations, the room bot's nickname, and the ways out.
 #include "app/Principale.h"
-#include "room/ConnexMan.h"
+#include "app/ConnexMan.h"
 
 #include "support/AppFixture.h"
 
@@ -54,7 +54,7 @@ TEST_F(PrincipaleTest, CheckingTheBoxWritesAtOnceButLeavesTheExplanationsInView)
 TEST_F(PrincipaleTest, StoredNicknameAndNoExplanationsOpensReady) {
   PutSettings("[Parametres]\nAffWarning=N\nPseudo RoomBot=RoomBot\n");
   Start();
-  EXPECT_EQ(app.shared.BotNick, L"RoomBot");
+  EXPECT_EQ(app.records.shared.BotNick, L"RoomBot");
   EXPECT_EQ(Top(L"Frame1"), 6500);
   EXPECT_EQ(Top(L"Frame2"), 7000);
   EXPECT_EQ(Top(L"Frame3"), 7000);
@@ -70,7 +70,7 @@ TEST_F(PrincipaleTest, EnterStoresTheNicknameAsTypedAndHidesTheEntry) {
   ASSERT_TRUE(fake.KeyDown(entry, 65));  // any other key only types
   EXPECT_EQ(Top(L"Frame2"), 120);
   ASSERT_TRUE(fake.KeyDown(entry, kKeyEnter));
-  EXPECT_EQ(app.shared.BotNick, L"Robot Bot");
+  EXPECT_EQ(app.records.shared.BotNick, L"Robot Bot");
   EXPECT_EQ(entry.Text(), L"");
   EXPECT_EQ(Top(L"Frame2"), 7000);
   EXPECT_EQ(SettingsBytes(), "[Parametres]\r\nAffWarning=N\r\nPseudo RoomBot=Robot Bot\r\n");
@@ -94,7 +94,7 @@ TEST_F(PrincipaleTest, ChangingTheRobotKeepsTheStoredNicknameUntilEnter) {
   Start();
   ASSERT_TRUE(fake.ChooseMenu(main().Menu(L"newBot")));
   EXPECT_EQ(Top(L"Frame2"), 120);
-  EXPECT_EQ(app.shared.BotNick, L"Ancien");
+  EXPECT_EQ(app.records.shared.BotNick, L"Ancien");
   ASSERT_TRUE(fake.Type(main()[L"saisiepseudo"], L"Nouveau"));
   ASSERT_TRUE(fake.KeyDown(main()[L"saisiepseudo"], kKeyEnter));
   EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"Nouveau");
@@ -108,12 +108,12 @@ TEST_F(PrincipaleTest, LoadCentresTheWindowAndPreparesTheHandshake) {
   Rect b = main().Bounds();
   EXPECT_EQ(b.top, (15360 - b.height) / 2);
   EXPECT_EQ(b.left, (19200 - b.width) / 2);
-  const std::wstring& challenge = app.shared.ChallengeText;
+  const std::wstring& challenge = app.records.shared.ChallengeText;
   ASSERT_EQ(challenge.size(), 5u);
   EXPECT_GE(challenge, L"10000");
-  EXPECT_EQ(app.shared.ChallengeHex.size(), 64u);
-  EXPECT_FALSE(app.shared.RefusalMessage.empty());
-  EXPECT_EQ(app.shared.CipherKeyText.size(), 20u);
+  EXPECT_EQ(app.records.shared.ChallengeHex.size(), 64u);
+  EXPECT_FALSE(app.records.shared.RefusalMessage.empty());
+  EXPECT_EQ(app.records.shared.CipherKeyText.size(), 20u);
 }
 
 TEST_F(PrincipaleTest, ConnexionHidesTheMainWindowAndOpensTheAttachWindow) {

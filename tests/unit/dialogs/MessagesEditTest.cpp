@@ -45,7 +45,7 @@ TEST_F(MessagesEditTest, ValiderWritesAllKeysAndThePickersShowThemAtOnce) {
   fake.Click(editor[L"Valider"]);
   EXPECT_TRUE(editor.Unloaded());
   EXPECT_TRUE(PanelOnTop());
-  EXPECT_EQ(app.phrases[14], L"propos racistes");
+  EXPECT_EQ(app.records.phrases[14], L"propos racistes");
   const std::string bytes = SettingsBytes();
   for (int key = 1; key <= 22; ++key) {
     EXPECT_NE(bytes.find("\r\n" + std::to_string(key) + "="), std::string::npos) << key;
@@ -63,8 +63,8 @@ TEST_F(MessagesEditTest, ValiderWritesAllKeysAndThePickersShowThemAtOnce) {
   EXPECT_EQ((*app.WarningsWindow())[LineName(6)].Text(), L"calme-toi");
   // Read back at the next start.
   panel().LitMessages();
-  EXPECT_EQ(app.phrases[7], L"calme-toi");
-  EXPECT_EQ(app.phrases[1], L"");
+  EXPECT_EQ(app.records.phrases[7], L"calme-toi");
+  EXPECT_EQ(app.records.phrases[1], L"");
 }
 
 TEST_F(MessagesEditTest, AnnulerSavesNothing) {
@@ -73,7 +73,7 @@ TEST_F(MessagesEditTest, AnnulerSavesNothing) {
   fake.Type(editor[BoxName(0)], L"perdu");
   fake.Click(editor[L"Annuler"]);
   EXPECT_TRUE(editor.Unloaded());
-  EXPECT_EQ(app.phrases[1], L"Bonjour $N");
+  EXPECT_EQ(app.records.phrases[1], L"Bonjour $N");
   EXPECT_EQ(SettingsBytes(), before);
   EXPECT_EQ(Open()[BoxName(0)].Text(), L"Bonjour $N") << "made anew from the phrases";
 }

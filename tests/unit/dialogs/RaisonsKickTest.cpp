@@ -34,14 +34,13 @@ TEST_F(RaisonsKickTest, APickedReasonSendsTheKickAndHides) {
   EXPECT_EQ(Sent(), std::vector<std::wstring>{L"/msg RoomBot Alice, kick flood"});
   EXPECT_FALSE(picker.Visible());
   EXPECT_EQ(panel().State(), WindowState::Minimized);
-  EXPECT_FALSE(app.panel.DemandeKick || app.panel.DemandePuni);
-  EXPECT_EQ(app.PhraseChoisie, L"");
+  EXPECT_FALSE(app.records.panel.DemandeKick || app.records.panel.DemandePuni);
 }
 
 TEST_F(RaisonsKickTest, BothRequestsSendKickFirstWithTheSignature) {
   fake.ChooseMenu(panel().Menu(L"signe"));
   RaisonsKick& picker = OpenFor(true, false);
-  app.panel.DemandePuni = true;  // both requests stand (set without a new activation)
+  app.records.panel.DemandePuni = true;  // both requests stand (set without a new activation)
   Pick(picker, 21);
   EXPECT_EQ(Sent(),
             (std::vector<std::wstring>{L"/msg RoomBot Alice, kick insultes répétées (par Modo )",
@@ -61,7 +60,7 @@ TEST_F(RaisonsKickTest, AnEmptyReasonLineSendsTheBareVerb) {
 
 TEST_F(RaisonsKickTest, NoRequestSendsNothingButStillHides) {
   RaisonsKick& picker = OpenFor(true, false);
-  app.panel.DemandeKick = false;
+  app.records.panel.DemandeKick = false;
   Pick(picker, 13);
   EXPECT_TRUE(Sent().empty());
   EXPECT_FALSE(picker.Visible());
@@ -93,14 +92,14 @@ TEST_F(RaisonsKickTest, WithoutATargetEnterDoesNothingAndAReleaseOnlyHides) {
   Pick(picker, 13);
   EXPECT_TRUE(Sent().empty());
   EXPECT_FALSE(picker.Visible());
-  EXPECT_FALSE(app.panel.DemandeKick);
+  EXPECT_FALSE(app.records.panel.DemandeKick);
 }
 
 TEST_F(RaisonsKickTest, TheCloseBoxSendsNothingAndTheNextOpeningMakesItAnew) {
   RaisonsKick& first = OpenFor(true, false);
   fake.Type(first[L"Text1"], L"brouillon");
   fake.Close(first);
-  EXPECT_TRUE(app.panel.DemandeKick) << "the request stays until the panel's next activation";
+  EXPECT_TRUE(app.records.panel.DemandeKick) << "the request stays until the panel's next activation";
   EXPECT_TRUE(Sent().empty());
   fake.Activate(panel());
   RaisonsKick& second = OpenFor(true, false);

@@ -50,7 +50,7 @@ TEST_F(CommandButtonsTest, SignedKicksCarryTheModeratorsNickname) {
   Click(L"ReyCommand8");
   EXPECT_EQ(Sent(), std::vector<std::wstring>{
                         L"/msg RoomBot Jean Paul, kick non respect des CGU (par Modo )"});
-  app.shared.OwnNick.clear();
+  app.records.shared.OwnNick.clear();
   Click(L"ReyCommand16");
   EXPECT_EQ(Sent(),
             std::vector<std::wstring>{L"/msg RoomBot Jean Paul, puni non respect des CGU (par  )"});
@@ -102,14 +102,14 @@ TEST_F(CommandButtonsTest, PickedReasonButtonsRecordTheRequestAndOpenThePicker) 
   Click(L"ReyCommand4");
   ASSERT_NE(app.RaisonsKickWindow(), nullptr);
   EXPECT_TRUE(app.RaisonsKickWindow()->Visible());
-  EXPECT_TRUE(app.panel.DemandeKick);
-  EXPECT_FALSE(app.panel.DemandePuni);
+  EXPECT_TRUE(app.records.panel.DemandeKick);
+  EXPECT_FALSE(app.records.panel.DemandePuni);
   EXPECT_TRUE(Sent().empty());
   // A click on the panel activates it first, which clears the kick request.
   fake.Activate(panel());
   Click(L"ReyCommand5");
-  EXPECT_FALSE(app.panel.DemandeKick);
-  EXPECT_TRUE(app.panel.DemandePuni);
+  EXPECT_FALSE(app.records.panel.DemandeKick);
+  EXPECT_TRUE(app.records.panel.DemandePuni);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(MicroControlTest, TakingGivesUpAgainstButtonsThatNeverChange) {
 }
 
 TEST_F(MicroControlTest, WithoutMicrophoneButtonsTheRequestStaysWaiting) {
-  app.room.MicButtonWindow1 = app.room.MicButtonWindow2 = 0;
+  app.records.room.MicButtonWindow1 = app.records.room.MicButtonWindow2 = 0;
   EXPECT_TRUE(panel().micro().MicroOccupe());
   fake.Click(Button());
   fake.Advance(2000);

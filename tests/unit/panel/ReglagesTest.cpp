@@ -11,7 +11,7 @@ class ReglagesTest : public AttachFixture {
  protected:
   void Open(const std::string& settings = "") {
     room.onPosted = [this](const std::wstring& text) {
-      if (text == app.shared.IdentText) room.AddLine(Answer(1));
+      if (text == app.records.shared.IdentText) room.AddLine(Answer(1));
     };
     StartAndAttach(settings);
     fake.Advance(500);
@@ -26,8 +26,8 @@ TEST_F(ReglagesTest, AFreshSettingsFileGivesTheDefaults) {
   for (const wchar_t* item : {L"AnnonceEntree", L"SalutNewUser", L"signe"}) {
     EXPECT_FALSE(panel().Menu(item).Checked()) << item;
   }
-  EXPECT_EQ(app.panel.FichierSonEntree, L"C:\\Verdelune\\ding-dong1.wav");
-  for (const std::wstring& phrase : app.phrases)
+  EXPECT_EQ(app.records.panel.FichierSonEntree, L"C:\\Verdelune\\ding-dong1.wav");
+  for (const std::wstring& phrase : app.records.phrases)
     EXPECT_EQ(phrase, L"");
   EXPECT_EQ(panel()[L"Label7"].Text(), L"RoomBot");
   EXPECT_TRUE(Topmost());
@@ -38,28 +38,28 @@ TEST_F(ReglagesTest, AFreshSettingsFileGivesTheDefaults) {
 
 TEST_F(ReglagesTest, OnlyACapitalOSwitchesAnOptionOn) {
   Open("AnnSonore=o\nSalutNouvUser=O\nSignekick=Oui\nBipEntree=D:\\sons\\gong.wav\n");
-  EXPECT_FALSE(app.panel.SonEntree);
-  EXPECT_TRUE(app.panel.SalutAuto);
+  EXPECT_FALSE(app.records.panel.SonEntree);
+  EXPECT_TRUE(app.records.panel.SalutAuto);
   EXPECT_TRUE(panel().Menu(L"SalutNewUser").Checked());
-  EXPECT_FALSE(app.panel.SignerKicks);
-  EXPECT_EQ(app.panel.FichierSonEntree, L"D:\\sons\\gong.wav");
+  EXPECT_FALSE(app.records.panel.SignerKicks);
+  EXPECT_EQ(app.records.panel.FichierSonEntree, L"D:\\sons\\gong.wav");
 }
 
 TEST_F(ReglagesTest, TogglingAnOptionWritesAtOnce) {
   Open();
   MenuItem& greet = panel().Menu(L"SalutNewUser");
   fake.ChooseMenu(greet);
-  EXPECT_TRUE(app.panel.SalutAuto);
+  EXPECT_TRUE(app.records.panel.SalutAuto);
   EXPECT_EQ(Setting(L"Parametres", L"SalutNouvUser"), L"O");
   fake.ChooseMenu(greet);
-  EXPECT_FALSE(app.panel.SalutAuto);
+  EXPECT_FALSE(app.records.panel.SalutAuto);
   EXPECT_FALSE(greet.Checked());
   EXPECT_EQ(Setting(L"Parametres", L"SalutNouvUser"), L"N");
   fake.ChooseMenu(panel().Menu(L"signe"));
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));
   EXPECT_EQ(Setting(L"Parametres", L"Signekick"), L"O");
   EXPECT_EQ(Setting(L"Parametres", L"AnnSonore"), L"O");
-  EXPECT_TRUE(app.panel.SignerKicks && app.panel.SonEntree);
+  EXPECT_TRUE(app.records.panel.SignerKicks && app.records.panel.SonEntree);
 }
 
 TEST_F(ReglagesTest, PhrasesComeFromTheirKeysOnly) {
@@ -68,10 +68,10 @@ TEST_F(ReglagesTest, PhrasesComeFromTheirKeysOnly) {
       "[Raisons]\r\n0=zero\r\n1=Bienvenue $N\r\n01=faux\r\n22=flood\r\n23=trop\r\n";
   fake.fakeProfile().PutFile(kSettingsPath, SettingsBytes() + phrases);
   panel().LitMessages();
-  EXPECT_EQ(app.phrases[0], L"");
-  EXPECT_EQ(app.phrases[1], L"Bienvenue $N");
-  EXPECT_EQ(app.phrases[22], L"flood");
-  EXPECT_EQ(app.phrases[2], L"");
+  EXPECT_EQ(app.records.phrases[0], L"");
+  EXPECT_EQ(app.records.phrases[1], L"Bienvenue $N");
+  EXPECT_EQ(app.records.phrases[22], L"flood");
+  EXPECT_EQ(app.records.phrases[2], L"");
 }
 
 TEST_F(ReglagesTest, TheSoundFileDialogKeepsItsLastChoice) {
@@ -84,7 +84,7 @@ TEST_F(ReglagesTest, TheSoundFileDialogKeepsItsLastChoice) {
   EXPECT_EQ(request.defaultAnswer, L"*.wav");
   fake.fakeDialogs().AnswerOpenFile(L"C:\\Sons\\cloche.wav");
   fake.ChooseMenu(panel().Menu(L"ChoixWavEntree"));
-  EXPECT_EQ(app.panel.FichierSonEntree, L"C:\\Sons\\cloche.wav");
+  EXPECT_EQ(app.records.panel.FichierSonEntree, L"C:\\Sons\\cloche.wav");
   fake.fakeProfile().PutFile(kSettingsPath, "");
   fake.ChooseMenu(panel().Menu(L"ChoixWavEntree"));  // cancelled: the old choice is written again
   EXPECT_EQ(Setting(L"Parametres", L"BipEntree"), L"C:\\Sons\\cloche.wav");
@@ -101,7 +101,7 @@ TEST_F(ReglagesTest, ANewRoomBotNicknameShowsAndIsStored) {
     return std::wstring(L"NouveauBot");
   });
   fake.ChooseMenu(panel().Menu(L"changepseudoroombot"));
-  EXPECT_EQ(app.shared.BotNick, L"NouveauBot");
+  EXPECT_EQ(app.records.shared.BotNick, L"NouveauBot");
   EXPECT_EQ(panel()[L"Label7"].Text(), L"NouveauBot");
   EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"NouveauBot");
   EXPECT_TRUE(Topmost());
@@ -124,7 +124,7 @@ TEST_F(ReglagesTest, AReactivationLeavesTheNoticeButRestartsTheCapture) {
   fake.Activate(panel());
   EXPECT_EQ(panel()[L"Label6"].Top(), 360);
   EXPECT_TRUE(panel().BoucleLectPseudo.Enabled());
-  EXPECT_FALSE(app.panel.RobotEnPause);
+  EXPECT_FALSE(app.records.panel.RobotEnPause);
   fake.ChooseMenu(panel().Menu(L"standby"));  // pause again: the notice stays in view
   EXPECT_EQ(panel()[L"Label6"].Top(), 360);
   EXPECT_FALSE(panel().BoucleLectPseudo.Enabled());

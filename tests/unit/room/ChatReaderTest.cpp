@@ -1,6 +1,7 @@
 // Reading the chat: the last complete line found from the end must be the one a split of the
 // whole text gives, and the nicknames come out of the lines by their exact rules.
 #include "room/ChatReader.h"
+#include "room/HandshakeValues.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,17 @@ TEST(ChatReader, JoinLines) {
   // Both markers: the English one decides, the French one stays in the nickname.
   EXPECT_EQ(JoinLineNick(L"Rejoint la salle : Join: Zoé"), L"Rejoint la salle : Zoé");
   EXPECT_EQ(JoinLineNick(L"Join: \tTab"), L"\tTab") << "only blanks are trimmed";
+}
+
+TEST(ChatReader, AnswerLevelNeedsFourExactCharactersAndADigit) {
+  EXPECT_EQ(AnswerLevel(L"RoomBot: ok %AB121", L"AB12FF"), 1);
+  EXPECT_EQ(AnswerLevel(L"%AB129 et %AB120", L"AB12"), 9) << "the first % counts";
+  EXPECT_FALSE(AnswerLevel(L"%ab121", L"AB12"));
+  EXPECT_FALSE(AnswerLevel(L"%AB12x", L"AB12"));
+  EXPECT_FALSE(AnswerLevel(L"%AB12", L"AB12"));
+  EXPECT_FALSE(AnswerLevel(L"%AB131", L"AB12"));
+  EXPECT_FALSE(AnswerLevel(L"AB121", L"AB12"));
+  EXPECT_FALSE(AnswerLevel(L"%1", L""));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "app/Principale.h"
 #include "panel/Reglages.h"
-#include "room/ConnexMan.h"
+#include "app/ConnexMan.h"
 #include "support/AppFixture.h"
 #include "support/FakeRoom.h"
 
@@ -27,12 +27,12 @@ class AttachFixture : public AppFixture {
   }
   // The room bot's answer line for the program's challenge.
   std::wstring Answer(int level, const std::wstring& before = L"(12:00) RoomBot: ") {
-    return before + L"%" + app.shared.ChallengeHex.substr(0, 4) + std::to_wstring(level);
+    return before + L"%" + app.records.shared.ChallengeHex.substr(0, 4) + std::to_wstring(level);
   }
   // Attaches, then the room bot answers the first identification line at once.
   void AttachAndAnswer(int level) {
     room.onPosted = [this, level](const std::wstring& text) {
-      if (text == app.shared.IdentText) room.AddLine(Answer(level));
+      if (text == app.records.shared.IdentText) room.AddLine(Answer(level));
     };
     StartAndAttach();
     fake.Advance(500);

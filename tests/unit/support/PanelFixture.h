@@ -13,7 +13,7 @@ class PanelFixture : public AttachFixture {
  protected:
   void OpenPanel(const std::string& settings = "") {
     room.onPosted = [this](const std::wstring& text) {
-      if (text == app.shared.IdentText) room.AddLine(Answer(1));
+      if (text == app.records.shared.IdentText) room.AddLine(Answer(1));
     };
     StartAndAttach(settings);
     fake.Advance(500);
@@ -32,7 +32,7 @@ class PanelFixture : public AttachFixture {
   bool Click(const wchar_t* button) { return fake.Click(panel()[button]); }
   // A phrase as stored by the editor.
   void SetPhrase(int slot, const std::wstring& text) {
-    app.phrases[static_cast<size_t>(slot)] = text;
+    app.records.phrases[static_cast<size_t>(slot)] = text;
   }
 
  private:

@@ -45,7 +45,7 @@ TEST(ChatSender, WritesTheBoxClicksSendAndHolds150Ms) {
   LARGE_INTEGER frequency, before, after;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&before);
-  ChatSender(platform, set, L"/msg RoomBot Zoé, kick flood (par Modo )");
+  ChatSender(platform.foreign(), platform.clock(), set, L"/msg RoomBot Zoé, kick flood (par Modo )");
   QueryPerformanceCounter(&after);
 
   EXPECT_EQ(TextOf(input), L"/msg RoomBot Zoé, kick flood (par Modo )");
@@ -56,7 +56,7 @@ TEST(ChatSender, WritesTheBoxClicksSendAndHolds150Ms) {
   EXPECT_LT(ms, 1000.0);
 
   DestroyWindow(room);
-  ChatSender(platform, set, L"perdu");  // a room that has gone: nothing, no hang
+  ChatSender(platform.foreign(), platform.clock(), set, L"perdu");  // a room that has gone: nothing, no hang
   EXPECT_EQ(clicks, 1);
 }
 

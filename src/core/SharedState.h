@@ -8,7 +8,7 @@ namespace vl {
 inline const std::wstring kVersionText = L"1.05";
 
 struct SharedState {
-  std::wstring BotNick;  // the room bot's nickname, settings key "Pseudo RoomBot"
+  std::wstring BotNick;  // the room bot's nickname, stored under key::kBotNick
   std::wstring OwnNick;  // the moderator's nickname, learnt from the echo of the ident line
   std::wstring VersionText;
   std::wstring CipherKeyText;

@@ -3,15 +3,14 @@
 // becomes the room; its children give the chat, the input box and the buttons.
 #pragma once
 
+#include "core/WindowContext.h"
 #include "platform/ui/Form.h"
 
 namespace vl {
 
-class App;
-
 class ConnexMan : public Form {
  public:
-  explicit ConnexMan(App& app);
+  explicit ConnexMan(const WindowContext& ctx);
 
   Timer& Timer1;  // follows the window under the pointer, every 100 ms
 
@@ -27,7 +26,7 @@ class ConnexMan : public Form {
   void Released();
   void Timer1_Tick();
 
-  App& app_;
+  WindowContext ctx_;
 };
 
 }  // namespace vl

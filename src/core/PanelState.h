@@ -19,7 +19,7 @@ struct PanelState {
 };
 
 // Slot 0 is never used; 1 to 6 greetings and announcements, 7 to 13 warnings, 14 to 22 kick
-// and punish reasons. Stored under keys "1" to "22" of section "Raisons".
+// and punish reasons. Stored under their slot numbers in key::kSectionRaisons.
 inline constexpr int kPhraseCount = 22;
 using Phrases = std::array<std::wstring, kPhraseCount + 1>;
 

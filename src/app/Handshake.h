@@ -3,25 +3,21 @@
 // the answer comes or six re-sends have gone unanswered.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/WindowContext.h"
+
 namespace vl {
 
-class App;
 class Principale;
 
 inline constexpr int kMaxResends = 5;  // the sixth re-send without an answer gives up
 inline constexpr int kGiveUpPauseMs = 5000;
 
-// The level of an answer line whose "%" is followed by the first four characters of the
-// challenge's hex text (exact case) and a decimal digit; none otherwise.
-std::optional<int> AnswerLevel(std::wstring_view line, std::wstring_view challengeHex);
-
 class Handshake {
  public:
-  Handshake(App& app, Principale& main) : app_(app), main_(main) {}
+  Handshake(const WindowContext& ctx, Principale& main) : ctx_(ctx), main_(main) {}
 
   // Sends the identification line and starts the answer watcher.
   void connection();
@@ -36,8 +32,9 @@ class Handshake {
   void Accept(int level);
   void GiveUp();  // ends the program
 
-  App& app_;
+  WindowContext ctx_;
   Principale& main_;
+  std::wstring chat_;  // the watcher's own copy of the chat, its storage reused between ticks
   int tries_ = 0;
 };
 

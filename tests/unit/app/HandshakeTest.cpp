@@ -1,5 +1,5 @@
 // The attach hand-over and the identification with the room bot, on the virtual clock.
-#include "room/Handshake.h"
+#include "app/Handshake.h"
 
 #include "support/AttachFixture.h"
 
@@ -8,23 +8,12 @@ namespace {
 
 class HandshakeTest : public AttachFixture {
  protected:
-  int IdentSends() { return room.CountPosted(app.shared.IdentText); }
+  int IdentSends() { return room.CountPosted(app.records.shared.IdentText); }
 };
-
-TEST(AnswerLevel, FourExactCharactersAndADigit) {
-  EXPECT_EQ(AnswerLevel(L"RoomBot: ok %AB121", L"AB12FF"), 1);
-  EXPECT_EQ(AnswerLevel(L"%AB129 et %AB120", L"AB12"), 9) << "the first % counts";
-  EXPECT_FALSE(AnswerLevel(L"%ab121", L"AB12"));
-  EXPECT_FALSE(AnswerLevel(L"%AB12x", L"AB12"));
-  EXPECT_FALSE(AnswerLevel(L"%AB12", L"AB12"));
-  EXPECT_FALSE(AnswerLevel(L"%AB131", L"AB12"));
-  EXPECT_FALSE(AnswerLevel(L"AB121", L"AB12"));
-  EXPECT_FALSE(AnswerLevel(L"%1", L""));
-}
 
 TEST_F(HandshakeTest, AttachSendsTheIdentificationLineOnce) {
   StartAndAttach();
-  EXPECT_EQ(app.shared.IdentText, L"/msg RoomBot Verdelune" + app.shared.ChallengeText);
+  EXPECT_EQ(app.records.shared.IdentText, L"/msg RoomBot Verdelune" + app.records.shared.ChallengeText);
   EXPECT_EQ(IdentSends(), 1);
   EXPECT_FALSE(app.AttachWindow().Visible());
   EXPECT_FALSE(app.MainWindow().Visible());
@@ -58,12 +47,12 @@ TEST_F(HandshakeTest, WithoutAnAnswerSevenSendsThenTheMessageThenTheEnd) {
 
 TEST_F(HandshakeTest, AnAnswerAfterTheFourthResendStopsEverything) {
   room.onPosted = [this](const std::wstring& text) {
-    if (text == app.shared.IdentText && IdentSends() == 5) room.AddLine(Answer(1));
+    if (text == app.records.shared.IdentText && IdentSends() == 5) room.AddLine(Answer(1));
   };
   StartAndAttach();
   fake.Advance(9000);
   EXPECT_EQ(IdentSends(), 5);
-  EXPECT_TRUE(app.shared.BotAnswered);
+  EXPECT_TRUE(app.records.shared.BotAnswered);
   EXPECT_EQ(app.MainWindow().handshake().HandshakeTries(), 0);
   EXPECT_FALSE(app.MainWindow().Connexion.Enabled());
   EXPECT_FALSE(app.MainWindow().EnvoiCode.Enabled());
@@ -73,24 +62,13 @@ TEST_F(HandshakeTest, AnAnswerAfterTheFourthResendStopsEverything) {
   EXPECT_TRUE(panel().Visible());
 }
 
-TEST_F(HandshakeTest, TheFourCharactersMatchWithTheirCase) {
-  StartAndAttach();
-  app.shared.ChallengeHex = L"AB12" + std::wstring(60, L'0');
-  room.AddLine(L"(12:00) RoomBot: %ab121");
-  fake.Advance(600);
-  EXPECT_FALSE(app.shared.BotAnswered);
-  room.AddLine(L"(12:00) RoomBot: %AB121");
-  fake.Advance(500);
-  EXPECT_TRUE(app.shared.BotAnswered);
-}
-
 TEST_F(HandshakeTest, LevelZeroOpensTheFullPanel) {
   AttachAndAnswer(0);
   Reglages& p = panel();
   EXPECT_TRUE(p.Visible());
   EXPECT_TRUE(p[L"Frame3"].Visible());
   EXPECT_EQ(p[L"Frame2"].Top(), 2145);
-  EXPECT_EQ(app.shared.BotLevel, 0);
+  EXPECT_EQ(app.records.shared.BotLevel, 0);
 }
 
 TEST_F(HandshakeTest, LevelTwoOpensTheRestrictedPanel) {
@@ -112,21 +90,21 @@ TEST_F(HandshakeTest, LevelThreeShowsTheRefusalAndEndsWithoutThePanel) {
   ASSERT_TRUE(fake.Ended());
   auto messages = fake.fakeDialogs().Messages();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, app.shared.RefusalMessage);
+  EXPECT_EQ(messages[0].text, app.records.shared.RefusalMessage);
   EXPECT_EQ(messages[0].caption, L"Verdelune");
   EXPECT_FALSE(panel().Visible());
 }
 
 TEST_F(HandshakeTest, TheOldestEchoGivesTheOwnNickname) {
   room.onPosted = [this](const std::wstring& text) {
-    if (text == app.shared.IdentText && IdentSends() == 2) room.AddLine(Answer(1));
+    if (text == app.records.shared.IdentText && IdentSends() == 2) room.AddLine(Answer(1));
   };
   room.ownNick = L"Premier";
   StartAndAttach();
   room.ownNick = L"Second";
   fake.Advance(2500);
-  ASSERT_TRUE(app.shared.BotAnswered);
-  EXPECT_EQ(app.shared.OwnNick, L"Premier");
+  ASSERT_TRUE(app.records.shared.BotAnswered);
+  EXPECT_EQ(app.records.shared.OwnNick, L"Premier");
 }
 
 TEST_F(HandshakeTest, ASiteNameWithCommasShowsSemicolons) {

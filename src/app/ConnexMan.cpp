@@ -1,9 +1,7 @@
-#include "room/ConnexMan.h"
+#include "app/ConnexMan.h"
 
-#include "app/App.h"
 #include "app/Principale.h"
 #include "panel/Reglages.h"
-#include "room/ChatSender.h"
 #include "room/RoomChildren.h"
 #include "room/TextOps.h"
 
@@ -19,10 +17,10 @@ const wchar_t* const kInstructions =
 
 }  // namespace
 
-ConnexMan::ConnexMan(App& app)
-    : Form(app.platform, FormDesign{L"ConnexMan", L"Connexion à la room", 4560, 2880, 0xFFFFE0}),
+ConnexMan::ConnexMan(const WindowContext& ctx)
+    : Form(ctx.platform, FormDesign{L"ConnexMan", L"Connexion à la room", 4560, 2880, 0xFFFFE0}),
       Timer1(AddTimer(L"Timer1", 100, true)),
-      app_(app) {
+      ctx_(ctx) {
   Control& label = Add({.name = L"Label1",
                         .kind = ControlKind::Label,
                         .text = kInstructions,
@@ -35,7 +33,7 @@ ConnexMan::ConnexMan(App& app)
 }
 
 void ConnexMan::OnActivate() {
-  SetAlwaysOnTop(*this);
+  SetAlwaysOnTop();
 }
 
 // The close box ends the whole program at once.
@@ -46,14 +44,14 @@ bool ConnexMan::OnCloseRequest() {
 
 void ConnexMan::Timer1_Tick() {
   ForeignWindows& windows = platform().foreign();
-  app_.room.PickedWindow = windows.WindowAtPoint(windows.CursorPosition());
+  ctx_.records.room.PickedWindow = windows.WindowAtPoint(windows.CursorPosition());
 }
 
 // The window keeps the mouse while the button is held, so the release comes back here
 // wherever it happens. Without the cursor file the drag works with the usual pointer.
 void ConnexMan::Pressed() {
   Timer1.SetEnabled(true);
-  SetPointerFromFile(app_.ExecutableFolder() + L"\\H_MOVE.CUR");
+  SetPointerFromFile(ctx_.settings.ExecutableFolder() + L"\\H_MOVE.CUR");
   CaptureMouse();
 }
 
@@ -61,17 +59,15 @@ void ConnexMan::Released() {
   Timer1.SetEnabled(false);
   ReleaseMouse();
   ResetPointer();
-  RoomWindowSet& room = app_.room;
+  RoomWindowSet& room = ctx_.records.room;
   FindRoomChildren(platform().foreign(), room.PickedWindow, room);
   if (!IsAttach(room)) return;  // the moderator may drag again
 
   WindowHandle site = room.RoomWindow;
   std::wstring name = ReplaceAll(ChercheNomSite(platform().foreign(), site), L",", L";");
-  app_.Panel()[L"Label8"].SetText(name);
+  ctx_.nav.Panel().SetSiteName(name);
   Hide();
-  Principale& main = app_.MainWindow();
-  main.EnvoiCode.SetEnabled(true);
-  main.connection();
+  ctx_.nav.MainWindow().StartHandshake();
 }
 
 }  // namespace vl

@@ -1,0 +1,27 @@
+// How one window reaches another without including every window: the application
+// implements it, and each window receives it.
+#pragma once
+
+namespace vl {
+
+class Principale;
+class Reglages;
+
+class Navigation {
+ public:
+  virtual ~Navigation() = default;
+
+  virtual Principale& MainWindow() = 0;
+  // The control panel, made and loaded (not shown) at its first use.
+  virtual Reglages& Panel() = 0;
+  virtual void ShowAttachWindow() = 0;
+  // The phrase dialogs: each picker is made at its first showing and then only hidden and
+  // shown, and made anew after its close box destroyed it; the editor at each opening.
+  virtual void ShowRaisonsKick() = 0;
+  virtual void ShowWarnings() = 0;
+  virtual void ShowMessages() = 0;
+  virtual void ShowEnvoimsg() = 0;
+  virtual void OpenPhraseEditor() = 0;
+};
+
+}  // namespace vl

@@ -1,0 +1,18 @@
+// The program-wide records: plain data that every window receives, created once by the
+// application. Nothing here knows a window.
+#pragma once
+
+#include "core/PanelState.h"
+#include "core/SharedState.h"
+#include "room/RoomWindowSet.h"
+
+namespace vl {
+
+struct Records {
+  SharedState shared;
+  RoomWindowSet room;  // filled by the manual attach
+  PanelState panel;
+  Phrases phrases;
+};
+
+}  // namespace vl
