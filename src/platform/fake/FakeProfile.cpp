@@ -1,7 +1,7 @@
 #include "platform/fake/FakeProfile.h"
 
 #include "crypto/Windows1252.h"
-#include "settings/IniText.h"
+#include "platform/fake/IniText.h"
 
 namespace vl {
 

@@ -28,30 +28,32 @@ TEST_F(GestionInstanceTest, EndsOlderCopiesInSnapshotOrderAndSparesItself) {
   EXPECT_EQ(processes.PrivilegeRequests(), 2) << "the privilege is asked again at every call";
 }
 
-TEST_F(GestionInstanceTest, TheNameIsAPrefixComparedWithItsCase) {
-  processes.Add(kOwnId, "verdelune.exe");
-  processes.Add(11, "Verdelune.exe");        // another case: another program
-  processes.Add(12, "verdelune.exe.old");    // the name with more behind it: a copy
-  processes.Add(13, "copie-verdelune.exe");  // another file name: left alone
-  processes.Add(14, "verdelune.ex");         // shorter than the name
-  guard.FermeAutresInstances(kOwnWindow);
-  EXPECT_EQ(processes.Terminated(), (std::vector<std::uint32_t>{12}));
-}
-
-TEST_F(GestionInstanceTest, AloneNothingIsEnded) {
-  processes.Add(kOwnId, "verdelune.exe");
-  guard.FermeAutresInstances(kOwnWindow);
-  EXPECT_EQ(guard.Matches().size(), 1u);
-  EXPECT_TRUE(processes.Terminated().empty());
-}
-
-TEST_F(GestionInstanceTest, AProcessThatCannotBeOpenedIsLeftAndTheOthersAreEnded) {
-  processes.Add(kOwnId, "verdelune.exe");
-  processes.Add(21, "verdelune.exe");
-  processes.Add(22, "verdelune.exe");
-  processes.Protect(21);
-  guard.FermeAutresInstances(kOwnWindow);
-  EXPECT_EQ(processes.Terminated(), (std::vector<std::uint32_t>{22}));
+// Which copies are ended, beside this one ("verdelune.exe", id 400): the name is a prefix
+// compared with its case, and a process that cannot be opened is left.
+TEST_F(GestionInstanceTest, WhoIsACopy) {
+  struct Case {
+    std::vector<std::pair<std::uint32_t, std::string>> others;
+    std::vector<std::uint32_t> ended;
+  };
+  const Case cases[] = {
+      {{}, {}},
+      {{{11, "Verdelune.exe"},
+        {12, "verdelune.exe.old"},
+        {13, "copie-verdelune.exe"},
+        {14, "verdelune.ex"}},
+       {12}},
+      {{{21, "verdelune.exe"}, {22, "verdelune.exe"}}, {22}},  // 21 is protected
+  };
+  for (const Case& c : cases) {
+    FakeProcesses fresh;
+    fresh.SetOwner(kOwnWindow, kOwnId);
+    fresh.Add(kOwnId, "verdelune.exe");
+    for (const auto& [id, name] : c.others)
+      fresh.Add(id, name);
+    fresh.Protect(21);
+    GestionInstance(fresh).FermeAutresInstances(kOwnWindow);
+    EXPECT_EQ(fresh.Terminated(), c.ended) << c.others.size();
+  }
 }
 
 TEST_F(GestionInstanceTest, WithoutItsOwnEntryNothingIsEnded) {

@@ -13,7 +13,8 @@ class HandshakeTest : public AttachFixture {
 
 TEST_F(HandshakeTest, AttachSendsTheIdentificationLineOnce) {
   StartAndAttach();
-  EXPECT_EQ(app.records.shared.IdentText, L"/msg RoomBot Verdelune" + app.records.shared.ChallengeText);
+  EXPECT_EQ(app.records.shared.IdentText,
+            L"/msg RoomBot Verdelune" + app.records.shared.ChallengeText);
   EXPECT_EQ(IdentSends(), 1);
   EXPECT_FALSE(app.AttachWindow().Visible());
   EXPECT_FALSE(app.MainWindow().Visible());
@@ -62,15 +63,6 @@ TEST_F(HandshakeTest, AnAnswerAfterTheFourthResendStopsEverything) {
   EXPECT_TRUE(panel().Visible());
 }
 
-TEST_F(HandshakeTest, LevelZeroOpensTheFullPanel) {
-  AttachAndAnswer(0);
-  Reglages& p = panel();
-  EXPECT_TRUE(p.Visible());
-  EXPECT_TRUE(p[L"Frame3"].Visible());
-  EXPECT_EQ(p[L"Frame2"].Top(), 2145);
-  EXPECT_EQ(app.records.shared.BotLevel, 0);
-}
-
 TEST_F(HandshakeTest, LevelTwoOpensTheRestrictedPanel) {
   AttachAndAnswer(2);
   Reglages& p = panel();
@@ -83,16 +75,6 @@ TEST_F(HandshakeTest, LevelTwoOpensTheRestrictedPanel) {
   EXPECT_EQ(p[L"Shape2"].Top(), 2365);
   EXPECT_EQ(p[L"ReyCommand15"].Top(), 4200);
   EXPECT_EQ(p[L"ReyCommand1"].Top(), 3720) << "nothing else moves";
-}
-
-TEST_F(HandshakeTest, LevelThreeShowsTheRefusalAndEndsWithoutThePanel) {
-  AttachAndAnswer(3);
-  ASSERT_TRUE(fake.Ended());
-  auto messages = fake.fakeDialogs().Messages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text, app.records.shared.RefusalMessage);
-  EXPECT_EQ(messages[0].caption, L"Verdelune");
-  EXPECT_FALSE(panel().Visible());
 }
 
 TEST_F(HandshakeTest, TheOldestEchoGivesTheOwnNickname) {

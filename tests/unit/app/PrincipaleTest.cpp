@@ -1,6 +1,6 @@
 // The main window: first-run explanations, the room bot's nickname, and the ways out.
-#include "app/Principale.h"
 #include "app/ConnexMan.h"
+#include "app/Principale.h"
 
 #include "support/AppFixture.h"
 
@@ -100,20 +100,6 @@ TEST_F(PrincipaleTest, ChangingTheRobotKeepsTheStoredNicknameUntilEnter) {
   EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"Nouveau");
   ASSERT_TRUE(fake.Close(main()));
   EXPECT_TRUE(fake.Ended()) << "the close box ends the program";
-}
-
-TEST_F(PrincipaleTest, LoadCentresTheWindowAndPreparesTheHandshake) {
-  fake.fakeWindows().SetScreen(19200, 15360);
-  Start();
-  Rect b = main().Bounds();
-  EXPECT_EQ(b.top, (15360 - b.height) / 2);
-  EXPECT_EQ(b.left, (19200 - b.width) / 2);
-  const std::wstring& challenge = app.records.shared.ChallengeText;
-  ASSERT_EQ(challenge.size(), 5u);
-  EXPECT_GE(challenge, L"10000");
-  EXPECT_EQ(app.records.shared.ChallengeHex.size(), 64u);
-  EXPECT_FALSE(app.records.shared.RefusalMessage.empty());
-  EXPECT_EQ(app.records.shared.CipherKeyText.size(), 20u);
 }
 
 TEST_F(PrincipaleTest, ConnexionHidesTheMainWindowAndOpensTheAttachWindow) {

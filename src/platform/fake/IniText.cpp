@@ -1,6 +1,6 @@
 // A settings file is read into sections of keys, changed, and written back whole, line by
 // line with CR LF, as the platform's profile calls do.
-#include "settings/IniText.h"
+#include "platform/fake/IniText.h"
 
 #include <cwctype>
 #include <optional>
