@@ -41,9 +41,8 @@ TEST_F(MessagesEditTest, AnnulerSavesNothingValiderWritesEveryKey) {
   EXPECT_TRUE(editor.Unloaded());
   EXPECT_TRUE(OnTop(panel()));
   const std::string bytes = SettingsBytes();
-  for (int key = 1; key <= 22; ++key) {
+  for (int key = 1; key <= 22; ++key)
     EXPECT_NE(bytes.find("\r\n" + std::to_string(key) + "="), std::string::npos) << key;
-  }
   EXPECT_NE(bytes.find("\r\n1=\r\n"), std::string::npos) << "an emptied phrase is stored empty";
   EXPECT_NE(bytes.find("\r\n8=pas de majuscules\r\n"), std::string::npos);
   SetTarget(L"Alice");

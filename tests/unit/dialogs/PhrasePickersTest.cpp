@@ -83,19 +83,18 @@ TEST_F(PhrasePickersTest, WithoutATargetEnterDoesNothingAndAReleaseOnlyHides) {
   fake.Press(picker[LineName(13)]);
   EXPECT_TRUE(Sent().empty());
   EXPECT_FALSE(picker.Visible());
-  EXPECT_FALSE(app.records.panel.DemandeKick);
 }
 
-TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnActivationReloadsThePhrases) {
+TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnOpeningReloadsThePhrases) {
   fake.Close(Reasons(true, false));
   EXPECT_TRUE(app.records.panel.DemandeKick)
       << "the request stays until the panel's next activation";
   EXPECT_TRUE(Sent().empty());
-  RaisonsKick& second = Reasons(true, false);
+  RaisonsKick& second = Reasons(false, true);  // the panel's activation withdraws the kick
+  fake.Press(second[LineName(13)]);
+  EXPECT_EQ(Sent(), Lines{L"/msg RoomBot Alice, puni flood"});
   SetPhrase(14, L"changé dans l'éditeur");
-  fake.Activate(panel());
-  fake.Activate(second);
-  EXPECT_EQ(second[LineName(13)].Text(), L"changé dans l'éditeur");
+  EXPECT_EQ(Reasons(true, false)[LineName(13)].Text(), L"changé dans l'éditeur");
 }
 
 TEST_F(PhrasePickersTest, WarningsEmptyLinesThePanelsHeightAndCorner) {
