@@ -1,5 +1,6 @@
-// The join watcher: which lines are joins, one sound per join line as the latch says, and one
-// greeting per join line however long it stays last.
+// The join watcher on the virtual clock: one sound per join as the latch says, one greeting per
+// join line however long it stays last, each option on its own. The join-line rules are the
+// chat reader's tests.
 #include "panel/JoinWatcher.h"
 
 #include "support/PanelFixture.h"
@@ -16,92 +17,40 @@ class JoinWatcherTest : public PanelFixture {
     Sent();
   }
   size_t Sounds() { return fake.fakeSound().PlayedSounds().size(); }
+  void Join(const std::wstring& line, int ms = 500) {
+    room.AddLine(line);
+    fake.Advance(ms);
+  }
 };
 
-TEST_F(JoinWatcherTest, AJoinGetsOneSoundAndOneGreeting) {
-  room.AddLine(L"Join: Alice");
-  fake.Advance(1000);
-  EXPECT_EQ(Sent(), std::vector<std::wstring>{L"Bienvenue Alice, salut Alice !"});
+TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnceWithOneSound) {
+  room.echo = false;  // a client that never shows the greeting: the join line stays last
+  Join(L"Join: Alice", 5000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"});
   ASSERT_EQ(Sounds(), 1u);
   EXPECT_EQ(fake.fakeSound().PlayedSounds()[0].path, L"C:\\Verdelune\\ding-dong1.wav");
-}
-
-TEST_F(JoinWatcherTest, TheFrenchMarkerAndTheNicknameRules) {
-  struct Case {
-    const wchar_t* line;
-    const wchar_t* greeting;  // nullptr: not a join line
-  };
-  const Case cases[] = {
-      {L"Rejoint la salle : Alice", L"Bienvenue Alice, salut Alice !"},
-      {L"Rejoint la salle :Paul", L"Bienvenue Paul, salut Paul !"},
-      {L"12:01 Join: Zoé", L"Bienvenue 12:01 Zoé, salut 12:01 Zoé !"},
-      {L"join: Alice", nullptr},
-      {L"Rejoint la salle: Alice", nullptr},
-  };
-  for (const Case& c : cases) {
-    room.AddLine(c.line);
-    fake.Advance(300);
-    std::vector<std::wstring> sent = Sent();
-    if (c.greeting == nullptr) {
-      EXPECT_TRUE(sent.empty()) << c.line;
-    } else {
-      EXPECT_EQ(sent, std::vector<std::wstring>{c.greeting}) << c.line;
-    }
-  }
-}
-
-TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnce) {
-  room.echo = false;  // a client that never shows the greeting
-  room.AddLine(L"Join: Alice");
-  fake.Advance(5000);
-  EXPECT_EQ(Sent().size(), 1u);
-  EXPECT_EQ(Sounds(), 1u);
   // A second, different join line directly after: greeted too, but no sound of its own.
-  room.AddLine(L"Join: Bob");
-  fake.Advance(1000);
-  EXPECT_EQ(Sent(), std::vector<std::wstring>{L"Bienvenue Bob, salut Bob !"});
+  Join(L"Join: Bob", 1000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Bob, salut Bob !"});
   EXPECT_EQ(Sounds(), 1u);
+  // Another line in between: a later rejoin sounds again.
+  Join(L"(12:05) Bob: merci");
+  Join(L"Join: Alice");
+  EXPECT_EQ(Sent().size(), 1u);
+  EXPECT_EQ(Sounds(), 2u);
 }
 
-TEST_F(JoinWatcherTest, ALaterRejoinIsGreetedAgain) {
-  room.AddLine(L"Join: Alice");
-  fake.Advance(500);
-  room.AddLine(L"(12:05) Alice: merci");
-  fake.Advance(500);
-  room.AddLine(L"Join: Alice");
-  fake.Advance(500);
-  EXPECT_EQ(Sent().size(), 2u);
-  EXPECT_EQ(Sounds(), 2u) << "another line came last in between";
-}
-
-TEST_F(JoinWatcherTest, EachOptionOnItsOwn) {
+TEST_F(JoinWatcherTest, EachOptionOnItsOwnAndPauseStopsNeither) {
+  fake.ChooseMenu(panel().Menu(L"standby"));
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));  // sound off
-  room.AddLine(L"Join: Alice");
-  fake.Advance(500);
+  Join(L"Join: Alice");
   EXPECT_EQ(Sent().size(), 1u);
   EXPECT_EQ(Sounds(), 0u);
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));
   fake.ChooseMenu(panel().Menu(L"SalutNewUser"));  // greeting off
-  room.AddLine(L"Join: Bob");
-  fake.Advance(500);
+  Join(L"Join: Bob");
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(Sounds(), 1u);
-}
-
-TEST_F(JoinWatcherTest, PauseDoesNotStopTheWatcher) {
-  fake.ChooseMenu(panel().Menu(L"standby"));
-  room.AddLine(L"Join: Alice");
-  fake.Advance(500);
-  EXPECT_EQ(Sent().size(), 1u);
-}
-
-TEST_F(JoinWatcherTest, AChatWithoutALineEndDoesNothingNotEvenTheKey) {
-  room.ChatText() = L"Join: Alice";
-  fake.fakeKeyboard().Press(kKeyScrollLock);
-  fake.Advance(1000);
-  EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(Sounds(), 0u);
-  EXPECT_FALSE(panel().TimerToucheclavier.Enabled());
 }
 
 }  // namespace

@@ -1,0 +1,145 @@
+// The three phrase pickers: the lines each request of the reasons picker sends, with and without
+// a reason or a signature; the warnings picker's empty lines, the panel's height and corner; the
+// greetings picker without a target. The journeys send one picked and one typed reason, a
+// warning and a greeting with a target.
+#include "dialogs/Messages.h"
+#include "dialogs/RaisonsKick.h"
+#include "dialogs/Warnings.h"
+#include "support/PanelFixture.h"
+
+namespace vl::test {
+namespace {
+
+class PhrasePickersTest : public OpenPanelTest {
+ protected:
+  void SetUp() override {
+    OpenPanel();
+    SetPhrase(1, L"Bienvenue $N, salut $N !");
+    SetPhrase(3, L"prix en $n");
+    SetPhrase(7, L"merci de rester poli");
+    SetPhrase(14, L"flood");
+    SetPhrase(22, L"insultes répétées");
+    SetTarget(L"Alice");
+  }
+  // Opens the reasons picker as the panel's "Avec raison" buttons do.
+  RaisonsKick& Reasons(bool kick, bool punish) {
+    fake.Activate(panel());
+    if (kick) Click(L"ReyCommand4");
+    if (punish) Click(L"ReyCommand5");
+    return *app.RaisonsKickWindow();
+  }
+  Warnings& Warn() {
+    Open(L"ReyCommand14");
+    return *app.WarningsWindow();
+  }
+};
+
+TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
+  struct Case {
+    bool kick, punish, signe;
+    int line;  // -1: the typed reason is sent
+    const wchar_t* typed;
+    Lines sent;
+  };
+  const Case cases[] = {
+      {true, false, false, 13, L"", {L"/msg RoomBot Alice, kick flood"}},
+      {true,
+       true,
+       true,
+       21,
+       L"",
+       {L"/msg RoomBot Alice, kick insultes répétées (par Modo )",
+        L"/msg RoomBot Alice, puni insultes répétées (par Modo )"}},
+      {true, false, false, 15, L"", {L"/msg RoomBot Alice, kick"}},  // empty line: the bare verb
+      {false, true, true, 15, L"", {L"/msg RoomBot Alice, puni (par Modo )"}},
+      {true, false, false, -1, L"  spam ", {L"/msg RoomBot Alice, kick   spam "}},
+      {true, false, false, -1, L"", {L"/msg RoomBot Alice, kick "}},  // empty box: verb, blank
+      {false, false, false, 13, L"", {}},  // no request: nothing, but it still hides
+  };
+  for (const Case& c : cases) {
+    app.records.panel.SignerKicks = c.signe;
+    RaisonsKick& picker = Reasons(c.kick || !c.punish, c.punish);
+    if (!c.kick && !c.punish) app.records.panel.DemandeKick = false;  // opened, then withdrawn
+    if (c.line >= 0) {
+      fake.Press(picker[LineName(c.line)]);
+    } else {
+      fake.Type(picker[L"Text1"], c.typed);
+      fake.KeyDown(picker[L"Text1"], kKeyEnter);
+      EXPECT_EQ(picker[L"Text1"].Text(), L"");
+    }
+    EXPECT_EQ(Sent(), c.sent) << c.line << c.typed;
+    EXPECT_FALSE(picker.Visible());
+    EXPECT_EQ(panel().State(), WindowState::Minimized);
+    EXPECT_FALSE(app.records.panel.DemandeKick || app.records.panel.DemandePuni);
+  }
+}
+
+TEST_F(PhrasePickersTest, WithoutATargetEnterDoesNothingAndAReleaseOnlyHides) {
+  RaisonsKick& picker = Reasons(true, false);
+  SetTarget(L"");
+  fake.Type(picker[L"Text1"], L"gardé");
+  fake.KeyDown(picker[L"Text1"], kKeyEnter);
+  EXPECT_TRUE(picker.Visible());
+  fake.Press(picker[LineName(13)]);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_FALSE(picker.Visible());
+}
+
+TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnOpeningReloadsThePhrases) {
+  fake.Close(Reasons(true, false));
+  EXPECT_TRUE(app.records.panel.DemandeKick)
+      << "the request stays until the panel's next activation";
+  EXPECT_TRUE(Sent().empty());
+  RaisonsKick& second = Reasons(false, true);  // the panel's activation withdraws the kick
+  fake.Press(second[LineName(13)]);
+  EXPECT_EQ(Sent(), Lines{L"/msg RoomBot Alice, puni flood"});
+  SetPhrase(14, L"changé dans l'éditeur");
+  EXPECT_EQ(Reasons(true, false)[LineName(13)].Text(), L"changé dans l'éditeur");
+}
+
+TEST_F(PhrasePickersTest, WarningsEmptyLinesThePanelsHeightAndCorner) {
+  Warnings& picker = Warn();
+  EXPECT_EQ(picker.Bounds().left, panel().Bounds().left);
+  Control& box = picker[L"Text1"];
+  fake.Press(picker[LineName(9)]);
+  fake.KeyDown(box, kKeyEnter);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(picker.Visible()) << "an empty line or box keeps it open";
+  const int height = panel().Bounds().height;
+  fake.Type(box, L"  dernier avertissement");
+  fake.KeyDown(box, kKeyEnter);
+  EXPECT_EQ(Sent(), Lines{L"Alice,   dernier avertissement"});
+  EXPECT_EQ(box.Text(), L"");
+  EXPECT_EQ(panel().Bounds().height, height);
+  Warn();
+  fake.Press(picker[LineName(6)]);
+  EXPECT_EQ(panel().Bounds().height, 5790);
+  panel().MoveTo(300, 450);  // at the panel's corner at each opening
+  panel().ShowNormal();
+  Warn();
+  EXPECT_EQ(picker.Bounds().left, 300);
+  EXPECT_EQ(picker.Bounds().top, 450);
+}
+
+TEST_F(PhrasePickersTest, WithoutATargetTheGreetingsNeedingOneAreGreyed) {
+  SetTarget(L"");
+  Open(L"ReyCommand15");
+  Messages& picker = *app.MessagesWindow();
+  EXPECT_EQ(picker[L"erreur"].Text(),
+            L"Pseudo non sélectionné, les messages comportant $N ne  peuvent être émis !");
+  EXPECT_TRUE(picker[L"erreur"].Visible());
+  fake.Press(picker[LineName(0)]);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(picker.Visible()) << "a greyed line takes no click";
+  fake.Press(picker[LineName(2)]);  // a lower-case $n is no placeholder
+  Open(L"ReyCommand15");
+  fake.Press(picker[LineName(5)]);
+  EXPECT_EQ(Sent(), (Lines{L"prix en $n", L""})) << "an empty slot sends an empty line";
+  SetTarget(L"Bob");  // with a target, the next opening enables every line
+  Open(L"ReyCommand15");
+  EXPECT_TRUE(picker[LineName(0)].Enabled());
+  EXPECT_FALSE(picker[L"erreur"].Visible());
+}
+
+}  // namespace
+}  // namespace vl::test
