@@ -20,7 +20,7 @@ Envoimsg::Envoimsg(const WindowContext& ctx)
                                     kWidth, 2340, 0xFFFFFF}),
       ctx_(ctx),
       ReyTextBox1_(LayOut()) {
-  ReyTextBox1_.onGotFocus = [this] { ReyTextBox1_GotFocus(); };
+  ReyTextBox1_.onKeyDown = [this](int key) { ReyTextBox1_KeyDown(key); };
 }
 
 Control& Envoimsg::LayOut() {
@@ -90,7 +90,10 @@ Control& Envoimsg::LayOut() {
          .fore = 0x000000,
          .font = {L"Arial", 8.25, true}})
         .onClick = [this, &box, line = b.line] {
-      if (!box.Text().empty()) ctx_.SendToRoom(line(box.Text()));
+      if (!box.Text().empty()) {
+        ctx_.SendToRoom(line(box.Text()));
+        holdsSentMessage_ = true;
+      }
       Hide();
       ctx_.nav.Panel().Minimize();
     };
@@ -107,13 +110,18 @@ void Envoimsg::OnLoad() {
 }
 
 void Envoimsg::Open() {
-  emptyOnEntry_ = true;
   Show();
+  Focus(ReyTextBox1_);
 }
 
-void Envoimsg::ReyTextBox1_GotFocus() {
-  if (!emptyOnEntry_) return;
-  emptyOnEntry_ = false;
+// A key that writes or deletes text; moving the caret, Tab and the modifiers do not count.
+// The key's own character goes into the box after the handler, so it starts the new text.
+void Envoimsg::ReyTextBox1_KeyDown(int keyCode) {
+  const bool writes = keyCode == 0x08 || keyCode == 0x20 || keyCode == 0x2E ||
+                      (keyCode >= 0x30 && keyCode <= 0x5A) ||
+                      (keyCode >= 0x60 && keyCode <= 0x6F) || (keyCode >= 0xBA && keyCode <= 0xE2);
+  if (!holdsSentMessage_ || !writes) return;
+  holdsSentMessage_ = false;
   ReyTextBox1_.SetText(L"");
 }
 

@@ -11,8 +11,9 @@ class Envoimsg : public Form {
  public:
   explicit Envoimsg(const WindowContext& ctx);
 
-  // Shows the window; the box keeps its text, and is emptied when the moderator first
-  // enters it after this opening.
+  // Shows the window with the keyboard in the box. The box keeps its text: a message not
+  // yet sent is never lost, and one already sent stays in view until the moderator types
+  // into the box, which then starts from empty.
   void Open();
 
  protected:
@@ -20,11 +21,11 @@ class Envoimsg : public Form {
 
  private:
   Control& LayOut();  // adds the controls; returns the message box
-  void ReyTextBox1_GotFocus();
+  void ReyTextBox1_KeyDown(int keyCode);
 
   WindowContext ctx_;
   Control& ReyTextBox1_;
-  bool emptyOnEntry_ = false;
+  bool holdsSentMessage_ = false;
 };
 
 }  // namespace vl

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kFirstLine = 0;
 constexpr int kLines = 6;
-constexpr int kListTop = 780;
+constexpr int kListTop = 930;
 
 }  // namespace
 
@@ -22,12 +22,12 @@ Control& Messages::LayOut() {
       Add({.name = L"erreur",
            .kind = ControlKind::Label,
            .text = L"Pseudo non sélectionné, les messages comportant $N ne  peuvent être émis !",
-           .rect = {120, 60, kPickerWidth - 240, 255},
+           .rect = {120, 60, kPickerWidth - 240, 420},  // it wraps at this width
            .fore = 0xFF0000,
            .font = {L"MS Sans Serif", 8.25, true},
            .visible = false});
   AddHeader(L"Label3", L"Phrases d'accueil et annonces", L"Label6", L"($N pour remplacer pseudo)",
-            390);
+            540);
   AddPhraseList(L"Shape1", kFirstLine, kLines, kListTop);
   return erreur;
 }

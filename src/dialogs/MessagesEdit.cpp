@@ -6,7 +6,9 @@ namespace vl {
 namespace {
 
 constexpr int kWidth = 7200;
-constexpr int kBoxPitch = 330;
+constexpr int kHeight = 9900;
+constexpr int kBoxPitch = 315;
+constexpr int kGroupGap = 60;
 const Colour kGreen = 0x008000;
 const Colour kBlue = 0x0000FF;
 const Font kBold{L"MS Sans Serif", 8.25, true};
@@ -19,7 +21,7 @@ std::wstring BoxName(int index) {
 
 MessagesEdit::MessagesEdit(const WindowContext& ctx)
     : Form(ctx.platform,
-           FormDesign{L"MessagesEdit", L"Choix d'une raison", kWidth, 9900, 0xFFFFF8}),
+           FormDesign{L"MessagesEdit", L"Choix d'une raison", kWidth, kHeight, 0xFFFFF8}),
       ctx_(ctx) {
   auto label = [this](const wchar_t* name, const wchar_t* text, Rect r, Colour fore, Font f) {
     Add({.name = name,
@@ -37,18 +39,21 @@ MessagesEdit::MessagesEdit(const WindowContext& ctx)
   label(L"Label6", L"Variable :  $N = pseudo du user", {120, 570, kWidth - 240, 255}, kGreen,
         Font{});
   int top = 900;
+  // Two lines for the red warning: it wraps at this width.
   AddGroup(L"Phrases d'accueil et annonces", L"Label3", L"Label9", L"($N pour remplacer pseudo)", 0,
-           6, top);
-  label(L"Label10",
-        L"Attention : la première phrase d'accueil est celle qui est émise si l'option \"Salut "
-        L"Auto\" est cochée",
-        {120, top, kWidth - 240, 255}, 0xFF0000, Font{});
-  top += 330;
+           6, top, [&](int& y) {
+             label(L"Label10",
+                   L"Attention : la première phrase d'accueil est celle qui est émise si "
+                   L"l'option \"Salut Auto\" est cochée",
+                   {120, y, kWidth - 240, 420}, 0xFF0000, Font{});
+             y += 435;
+           });
   AddGroup(L"Phrases d'avertissement (warnings) ", L"Label2", L"Label7",
            L"(pseudo rajouté automatiquement)", 6, 7, top);
   AddGroup(L"Raisons pour kick et puni", L"Label4", L"Label8", L"(pseudo rajouté automatiquement)",
            13, 9, top);
-  // Text boxes go before their groups' labels in the design, so these come last.
+  static_assert(kHeight >= 900 + 3 * (285 + kGroupGap) + 435 + 22 * kBoxPitch + 60 + 420 + 60,
+                "the buttons lie inside the window");
   Add({.name = L"Valider",
        .kind = ControlKind::Button,
        .text = L"Valider",
@@ -68,7 +73,8 @@ MessagesEdit::MessagesEdit(const WindowContext& ctx)
 }
 
 void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, const wchar_t* noteName,
-                            const wchar_t* note, int firstBox, int count, int& top) {
+                            const wchar_t* note, int firstBox, int count, int& top,
+                            const std::function<void(int&)>& addUnderTitle) {
   Add({.name = titleName,
        .kind = ControlKind::Label,
        .text = title,
@@ -81,6 +87,7 @@ void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, cons
        .rect = {3240, top, kWidth - 3360, 255},
        .fore = kGreen});
   top += 285;
+  if (addUnderTitle) addUnderTitle(top);
   for (int i = firstBox; i < firstBox + count; ++i) {
     Control& box = Add({.name = BoxName(i),
                         .kind = ControlKind::TextBox,
@@ -91,7 +98,7 @@ void MessagesEdit::AddGroup(const wchar_t* title, const wchar_t* titleName, cons
     boxes_[static_cast<size_t>(i)] = &box;
     top += kBoxPitch;
   }
-  top += 90;
+  top += kGroupGap;
 }
 
 void MessagesEdit::OnLoad() {

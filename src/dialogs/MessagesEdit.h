@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "core/WindowContext.h"
 #include "platform/ui/Form.h"
@@ -22,7 +23,8 @@ class MessagesEdit : public Form {
 
  private:
   void AddGroup(const wchar_t* title, const wchar_t* titleName, const wchar_t* noteName,
-                const wchar_t* note, int firstBox, int count, int& top);
+                const wchar_t* note, int firstBox, int count, int& top,
+                const std::function<void(int&)>& addUnderTitle = nullptr);
   void Valider_Click();
   void Annuler_Click();
   void RestorePanelOnTop();

@@ -30,6 +30,7 @@ void RaisonsKick::OnActivate() {
   SetAlwaysOnTop();
   LoadLines();
   PhraseChoisie.clear();
+  Focus(Text1_);  // the keyboard goes to the box, ready for a reason of the moment
 }
 
 void RaisonsKick::LineReleased() {

@@ -33,6 +33,7 @@ void Warnings::OnActivate() {
   SetAlwaysOnTop();
   LoadLines();
   PhraseChoisie.clear();
+  Focus(Text1_);  // the keyboard goes to the box, ready for a reason of the moment
 }
 
 void Warnings::LineReleased() {

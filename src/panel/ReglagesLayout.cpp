@@ -1,5 +1,5 @@
 // The control panel's controls: positions in twips, colours and fonts of the design. Later
-// controls lie above earlier ones: the error frame, the manual entry and the pause notice
+// controls lie above earlier ones: the manual entry, the pause notice and the error frame
 // cover what they stand over.
 #include "panel/Reglages.h"
 
@@ -111,6 +111,17 @@ PanelControls Reglages::AddControls() {
 
   AddCommandButtons();
 
+  // The pause notice stands above the target user's line, so that the moderator still sees
+  // and types the target while the capture is paused; the missing-nickname signal, added
+  // after it, lies above it.
+  Add({.name = L"Label6",
+       .kind = ControlKind::Label,
+       .text = L"Robot en pause ! Recliquez sur \"Pause\" pour le remettre en service !",
+       .rect = {75, kPauseNoticeHidden, 4110, 600},
+       .back = kRed,
+       .fore = 0xFFFFFF,
+       .font = {L"Comic Sans MS", 9.75, true},
+       .align = Alignment::Center});
   Control& error = Add({.name = L"frameerreur",
                         .kind = ControlKind::Frame,
                         .rect = {720, 5400, 3015, 375},
@@ -123,14 +134,6 @@ PanelControls Reglages::AddControls() {
        .fore = 0xFFFFFF,
        .font = {L"Comic Sans MS", 12, true},
        .container = &error});
-  Add({.name = L"Label6",
-       .kind = ControlKind::Label,
-       .text = L"Robot en pause ! Recliquez sur \"Pause\" pour le remettre en service !",
-       .rect = {720, kPauseNoticeHidden, 3015, 975},
-       .back = kRed,
-       .fore = 0xFFFFFF,
-       .font = {L"Comic Sans MS", 12, true},
-       .align = Alignment::Center});
 
   auto c = [this](const wchar_t* name) -> Control& { return (*this)[name]; };
   return {.Label8 = c(L"Label8"),

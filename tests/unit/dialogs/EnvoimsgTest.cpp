@@ -1,5 +1,5 @@
 // Messages to user categories: the lines the journeys do not send (they send the red users'
-// line), the box kept between openings but emptied when entered after one, and where it opens.
+// line), the box kept between openings, and where it opens.
 #include "dialogs/Envoimsg.h"
 
 #include "support/PanelFixture.h"
@@ -34,12 +34,19 @@ TEST_F(EnvoimsgTest, TheLinesTheBoxKeptOrEmptiedAndWhereItOpens) {
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(panel().State(), WindowState::Minimized);
   }
+  // The sent message is still there at the next opening, the keyboard in the box; the first
+  // key typed replaces it, and a text not yet sent survives another opening.
   OpenIt();
-  fake.Focus(box);
+  EXPECT_EQ(box.Text(), L" réunion ");
+  EXPECT_EQ(fake.fakeWindows().PeerOf(window)->FocusedControl(), &box);
+  fake.KeyDown(box, 0x25);  // the caret moves: nothing is emptied
+  EXPECT_EQ(box.Text(), L" réunion ");
+  fake.KeyDown(box, 'N');
   EXPECT_EQ(box.Text(), L"");
-  fake.Type(box, L"x");
-  fake.Focus(box);  // back to the box while typing: nothing lost
-  EXPECT_EQ(box.Text(), L"x");
+  fake.Type(box, L"nouveau");
+  OpenIt();
+  fake.KeyDown(box, 'X');
+  EXPECT_EQ(box.Text(), L"nouveau");
   fake.Type(box, L"");
   fake.Click(window[L"ReyCommand3"]);
   EXPECT_TRUE(Sent().empty()) << "an empty box sends nothing";

@@ -59,6 +59,7 @@ TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
   for (const Case& c : cases) {
     app.records.panel.SignerKicks = c.signe;
     RaisonsKick& picker = Reasons(c.kick || !c.punish, c.punish);
+    EXPECT_EQ(fake.fakeWindows().PeerOf(picker)->FocusedControl(), &picker[L"Text1"]);
     if (!c.kick && !c.punish) app.records.panel.DemandeKick = false;  // opened, then withdrawn
     if (c.line >= 0) {
       fake.Press(picker[LineName(c.line)]);
@@ -101,6 +102,7 @@ TEST_F(PhrasePickersTest, WarningsEmptyLinesThePanelsHeightAndCorner) {
   Warnings& picker = Warn();
   EXPECT_EQ(picker.Bounds().left, panel().Bounds().left);
   Control& box = picker[L"Text1"];
+  EXPECT_EQ(fake.fakeWindows().PeerOf(picker)->FocusedControl(), &box) << "ready to type";
   fake.Press(picker[LineName(9)]);
   fake.KeyDown(box, kKeyEnter);
   EXPECT_TRUE(Sent().empty());

@@ -2,6 +2,8 @@
 // nickname, the pause mode, the ways out and the room watchdog.
 #include "panel/Reglages.h"
 
+#include <algorithm>
+
 #include "support/PanelFixture.h"
 
 namespace vl::test {
@@ -63,6 +65,16 @@ TEST_F(ReglagesTest, ANewRoomBotNicknameIsStoredAndNoneEndsTheProgram) {
 
 TEST_F(ReglagesTest, AReactivationLeavesThePauseNoticeButRestartsTheCapture) {
   fake.ChooseMenu(panel().Menu(L"standby"));
+  // In view, the notice leaves the target's line free, and the missing-nickname signal
+  // (a later control) lies above it.
+  const Rect notice = panel()[L"Label6"].Bounds();
+  EXPECT_LE(notice.top + notice.height, panel()[L"Label2"].Top());
+  auto order = [this](const wchar_t* name) {
+    const auto& all = panel().Controls();
+    return std::find_if(all.begin(), all.end(), [&](auto& c) { return c->Name() == name; }) -
+           all.begin();
+  };
+  EXPECT_GT(order(L"frameerreur"), order(L"Label6"));
   fake.Activate(app.MainWindow());
   fake.Activate(panel());
   EXPECT_EQ(panel()[L"Label6"].Top(), 360);
