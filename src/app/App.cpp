@@ -2,6 +2,7 @@
 
 #include "app/ConnexMan.h"
 #include "app/Principale.h"
+#include "core/ProgramTitle.h"
 #include "dialogs/Envoimsg.h"
 #include "dialogs/Messages.h"
 #include "dialogs/MessagesEdit.h"
@@ -20,9 +21,26 @@ W& Current(std::unique_ptr<W>& window, const WindowContext& ctx) {
   return *window;
 }
 
+// Told once a run, when the settings file could not be written. The usual cause is a program
+// folder under the programs folder, where a moderator's account may not write.
+std::wstring UnsavedSettingsNotice(const std::wstring& path) {
+  return L"Verdelune n'a pas pu enregistrer vos réglages dans le fichier :\r\n" + path +
+         L"\r\n\r\nVos changements valent jusqu'à la fermeture du programme, puis seront perdus."
+         L"\r\n\r\nPour les garder, placez le dossier de Verdelune dans un dossier où votre "
+         L"compte peut écrire (par exemple dans vos Documents), et non sous « Program Files » "
+         L"ou « Programmes ».";
+}
+
 }  // namespace
 
-App::App(Platform& p) : platform(p), settings(p.profile()), context_{p, settings, records, *this} {}
+App::App(Platform& p)
+    : platform(p),
+      settings(p.profile(),
+               [&p](const std::wstring& path) {
+                 p.dialogs().ShowMessage(UnsavedSettingsNotice(path), kProgramTitle,
+                                         MessageBoxStyle::Ok);
+               }),
+      context_{p, settings, records, *this} {}
 
 // The windows go first: their timers and peers refer to the platform.
 App::~App() = default;

@@ -21,9 +21,9 @@ std::wstring LitIni(Profile& profile, const std::wstring& section, int key,
   return LitIni(profile, section, std::to_wstring(key), path);
 }
 
-void EcritIni(Profile& profile, const std::wstring& section, const std::wstring& key,
+bool EcritIni(Profile& profile, const std::wstring& section, const std::wstring& key,
               const std::wstring& value, const std::wstring& path) {
-  profile.WriteString(section, key, value, path);
+  return profile.WriteString(section, key, value, path);
 }
 
 }  // namespace vl

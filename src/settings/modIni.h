@@ -20,8 +20,8 @@ std::wstring LitIni(Profile& profile, const std::wstring& section, const std::ws
                     const std::wstring& path);
 std::wstring LitIni(Profile& profile, const std::wstring& section, int key,
                     const std::wstring& path);
-// Stores the value; a failed write is not reported (the setting then lives only in memory).
-void EcritIni(Profile& profile, const std::wstring& section, const std::wstring& key,
+// Stores the value; false when the file could not be written.
+bool EcritIni(Profile& profile, const std::wstring& section, const std::wstring& key,
               const std::wstring& value, const std::wstring& path);
 
 }  // namespace vl

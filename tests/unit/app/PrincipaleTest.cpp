@@ -51,6 +51,24 @@ TEST_F(PrincipaleTest, CheckingTheBoxWritesAtOnceButLeavesTheExplanationsInView)
   EXPECT_EQ(Top(L"Frame1"), 0);
 }
 
+TEST_F(PrincipaleTest, ASettingsFileThatCannotBeWrittenIsToldOnceAndTheProgramGoesOn) {
+  PutSettings("[Parametres]\nAffWarning=N\n");
+  fake.fakeProfile().SetReadOnly(kSettingsPath, true);
+  Start();
+  ASSERT_TRUE(fake.Type(main()[L"saisiepseudo"], L"RoomBot"));
+  ASSERT_TRUE(fake.KeyDown(main()[L"saisiepseudo"], kKeyEnter));
+  ASSERT_TRUE(fake.ChooseMenu(main().Menu(L"newBot")));
+  ASSERT_TRUE(fake.Type(main()[L"saisiepseudo"], L"RoomBot"));
+  ASSERT_TRUE(fake.KeyDown(main()[L"saisiepseudo"], kKeyEnter));  // a second write fails too
+  const auto messages = fake.fakeDialogs().Messages();
+  ASSERT_EQ(messages.size(), 1u);
+  const std::wstring& text = messages[0].text;
+  EXPECT_NE(text.find(kSettingsPath), std::wstring::npos) << "which file";
+  EXPECT_NE(text.find(L"Program Files"), std::wstring::npos) << "and what to do";
+  EXPECT_FALSE(fake.Ended());
+  EXPECT_EQ(app.records.shared.BotNick, L"RoomBot") << "the value lives on in memory";
+}
+
 TEST_F(PrincipaleTest, StoredNicknameAndNoExplanationsOpensReady) {
   PutSettings("[Parametres]\nAffWarning=N\nPseudo RoomBot=RoomBot\n");
   Start();

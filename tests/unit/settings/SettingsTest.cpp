@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/fake/FakeProfile.h"
 #include "settings/SettingsKeys.h"
 
@@ -26,13 +28,22 @@ TEST(Settings, AMissingFileReadsEmptyAndIsMadeBesideTheExecutableByTheFirstWrite
   EXPECT_EQ(settings.ReadPhrase(1), L"Bienvenue $N, ça va ?");
 }
 
-TEST(Settings, AReadOnlyFileKeepsItsContent) {
+TEST(Settings, OnlyTheFirstFailedWriteOfARunIsTold) {
   FakeProfile profile;
-  Settings settings(profile);
-  profile.PutFile(settings.Path(), "[Parametres]\r\nAnnSonore=O\r\n");
+  std::vector<std::wstring> told;
+  Settings settings(profile, [&told](const std::wstring& path) { told.push_back(path); });
+  settings.Write(key::kAnnSonore, L"O");
+  EXPECT_TRUE(told.empty()) << "a write that succeeds is silent";
   profile.SetReadOnly(settings.Path(), true);
   settings.Write(key::kAnnSonore, L"N");
-  EXPECT_EQ(settings.Read(key::kAnnSonore), L"O");
+  settings.WritePhrase(3, L"perdu");
+  EXPECT_EQ(told, std::vector<std::wstring>{settings.Path()});
+  EXPECT_EQ(settings.Read(key::kAnnSonore), L"O") << "the file keeps its content";
+  profile.SetReadOnly(settings.Path(), false);
+  settings.Write(key::kAnnSonore, L"N");
+  profile.SetReadOnly(settings.Path(), true);
+  settings.Write(key::kAnnSonore, L"O");
+  EXPECT_EQ(told.size(), 1u);
 }
 
 }  // namespace
