@@ -128,7 +128,11 @@ void Reglages::TimerEtat_Tick() {
 
 void Reglages::RoomWatchdog() {
   ForeignWindows& windows = platform().foreign();
-  const WindowHandle room = ctx_.records.room.RoomWindow;
+  RoomWindowSet& set = ctx_.records.room;
+  // Controls the client replaced are taken again as the attach takes them; holding dead
+  // handles would leave the panel looking alive while nothing reaches the room.
+  if (!ControlsStillInRoom(windows, set)) FindRoomChildren(windows, set.RoomWindow, set);
+  const WindowHandle room = set.RoomWindow;
   if (windows.FindChild(room, 0, kClassChat) == 0 ||
       windows.FindChild(room, 0, kClassInputBox) == 0 ||
       windows.FindChild(room, 0, kClassButton) == 0) {

@@ -65,7 +65,8 @@ class Reglages : public Form {
   void standby_Click();
   void Quitter_Click();
   void TimerEtat_Tick();
-  // Ends the program when the room's chat, input box or first button has gone.
+  // Takes the room's controls again when the client replaced some; ends the program when the
+  // room's chat, input box or first button has gone.
   void RoomWatchdog();
 
   WindowContext ctx_;

@@ -17,6 +17,14 @@ void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSe
   }
 }
 
+bool ControlsStillInRoom(ForeignWindows& windows, const RoomWindowSet& room) {
+  for (WindowHandle h : {room.ChatTextWindow, room.InputBoxWindow, room.SendButtonWindow,
+                         room.MicButtonWindow1, room.MicButtonWindow2}) {
+    if (h != 0 && windows.Parent(h) != room.RoomWindow) return false;
+  }
+  return true;
+}
+
 bool IsAttach(const RoomWindowSet& room) {
   return room.RoomWindow != 0 && room.ChatTextWindow != 0 && room.InputBoxWindow != 0 &&
          room.SendButtonWindow != 0;

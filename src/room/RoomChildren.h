@@ -20,6 +20,10 @@ inline const std::wstring kClassTabWindow = L"TabWindowClass";
 // first child.
 void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSet& room);
 
+// True when every control handle held (those not 0) is still a child of the room window: a
+// client may destroy a control and make a new one in the same room.
+bool ControlsStillInRoom(ForeignWindows& windows, const RoomWindowSet& room);
+
 // True when the pick is an attach: the room, its chat, its input box and its send button.
 bool IsAttach(const RoomWindowSet& room);
 

@@ -40,6 +40,21 @@ TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnceWithOneSound) {
   EXPECT_EQ(Sounds(), 2u);
 }
 
+TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {
+  FakeDesktop& desktop = fake.desktop();
+  desktop.Destroy(room.chat);
+  desktop.Destroy(room.input);
+  room.chat = desktop.Create(room.room, L"RichEdit20W");
+  room.input = desktop.Create(room.room, L"Edit");
+  fake.Advance(1000);
+  Join(L"Join: Alice", 2000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"}) << "once, through the new box";
+  EXPECT_FALSE(fake.Ended());
+  desktop.Destroy(room.chat);  // gone for good: the end, as before
+  fake.Advance(1000);
+  EXPECT_TRUE(fake.Ended());
+}
+
 TEST_F(JoinWatcherTest, EachOptionOnItsOwnAndPauseStopsNeither) {
   fake.ChooseMenu(panel().Menu(L"standby"));
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));  // sound off
