@@ -43,9 +43,9 @@ void ControlView::Relayout() {
 RECT ControlView::PixelRect() const {
   const Rect& r = control_.Bounds();
   const int dpi = host_.Dpi();
-  const int left = TwipsToPixels(r.left, dpi);
-  const int top = TwipsToPixels(r.top, dpi);
-  return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
+  // Edges, not sizes, are rounded: two controls that touch in twips touch in pixels too.
+  return {TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
+          TwipsToPixels(r.left + r.width, dpi), TwipsToPixels(r.top + r.height, dpi)};
 }
 
 COLORREF ControlView::Back() const {
