@@ -13,10 +13,6 @@
 namespace contract {
 namespace {
 
-HWND H(WindowHandle window) {
-  return reinterpret_cast<HWND>(window);
-}
-
 std::map<HWND, int> clicks;  // BN_CLICKED seen by the rooms, by button
 
 LRESULT CALLBACK RoomProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -26,6 +22,7 @@ LRESULT CALLBACK RoomProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 // The box's modal loop dispatches the thread's timers too: one of them answers the box once
 // it has seen it up for a whole period (making a box may take long on a busy machine).
+UINT_PTR pendingTimer;
 WPARAM pendingCommand;
 std::wstring* pendingShown;
 bool pendingSeen;
@@ -48,6 +45,7 @@ class Win32Desk : public Desk {
     RegisterClassW(&room);
   }
   ~Win32Desk() override {
+    KillTimer(nullptr, pendingTimer);  // a box that never came: no answer in a later test
     for (HWND w : made_)
       DestroyWindow(w);
     clicks.clear();
@@ -62,22 +60,22 @@ class Win32Desk : public Desk {
           reinterpret_cast<WindowHandle>(Make(name.c_str(), L"", WS_CHILD | WS_VISIBLE, room)));
     return made;
   }
-  void Destroy(WindowHandle window) override { DestroyWindow(H(window)); }
-  void Disable(WindowHandle window) override { EnableWindow(H(window), FALSE); }
-  int Clicks(WindowHandle button) override { return clicks[H(button)]; }
+  void Destroy(WindowHandle window) override { DestroyWindow(reinterpret_cast<HWND>(window)); }
+  void Disable(WindowHandle w) override { EnableWindow(reinterpret_cast<HWND>(w), FALSE); }
+  int Clicks(WindowHandle button) override { return clicks[reinterpret_cast<HWND>(button)]; }
   void Pass(int ms) override { vltest::PumpFor(ms); }
   void AnswerNextBox(int ms, vl::MessageBoxAnswer answer, std::wstring& shown) override {
     constexpr WPARAM kCommand[] = {IDOK, IDYES, IDNO};  // in the order of MessageBoxAnswer
     pendingCommand = kCommand[static_cast<int>(answer)];
     pendingShown = &shown;
     pendingSeen = false;
-    SetTimer(nullptr, 0, static_cast<UINT>(ms), AnswerBox);
+    pendingTimer = SetTimer(nullptr, 0, static_cast<UINT>(ms), AnswerBox);
   }
   // A window of the test's, not a form of the program, stands for another program's.
   void ActivateOther() override {
     SetActiveWindow(Make(L"ContractRoom", L"other", WS_POPUP | WS_VISIBLE, nullptr));
   }
-  void Activate(vl::Form& form) override { SetActiveWindow(H(form.Handle())); }
+  void Activate(vl::Form& form) override { SetActiveWindow(reinterpret_cast<HWND>(form.Handle())); }
 
  private:
   HWND Make(const wchar_t* cls, const std::wstring& text, DWORD style, HWND parent) {
