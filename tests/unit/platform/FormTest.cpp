@@ -1,4 +1,4 @@
-// The window model: what reaches a handler, and what the activation of a window means.
+// The window model: what reaches a handler.
 #include "platform/ui/Form.h"
 
 #include <gtest/gtest.h>
@@ -7,28 +7,6 @@
 
 namespace vl {
 namespace {
-
-struct CountingForm : Form {
-  CountingForm(Platform& p, const wchar_t* name) : Form(p, FormDesign{name, L"", 1000, 1000, 0}) {}
-  void OnActivate() override { ++activations; }
-  int activations = 0;
-};
-
-TEST(Form, ActivationCountsOnlyWhenTheProgramsActiveWindowChanges) {
-  FakePlatform fake;
-  CountingForm a(fake, L"A");
-  CountingForm b(fake, L"B");
-  ASSERT_TRUE(fake.Deliver([&] { a.Show(); }));
-  EXPECT_EQ(a.activations, 1);
-  ASSERT_TRUE(fake.Activate(a));  // back from another program
-  EXPECT_EQ(a.activations, 1);
-  ASSERT_TRUE(fake.Deliver([&] { b.Show(); }));
-  ASSERT_TRUE(fake.Activate(a));
-  EXPECT_EQ(a.activations, 2);
-  ASSERT_TRUE(fake.Deliver([&] { a.Hide(); }));
-  ASSERT_TRUE(fake.Deliver([&] { a.Show(); }));
-  EXPECT_EQ(a.activations, 3) << "shown anew after being hidden";
-}
 
 TEST(Form, UnreachableControlsTakeNoInput) {
   FakePlatform fake;

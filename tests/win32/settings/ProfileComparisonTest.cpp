@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,17 +21,9 @@ struct Op {
   std::wstring section, key, value;
 };
 
-std::wstring TempFile(const wchar_t* name) {
-  wchar_t dir[MAX_PATH];
-  GetTempPathW(MAX_PATH, dir);
-  return std::wstring(dir) + name;
-}
-
 std::string ReadBytes(const std::wstring& path) {
   std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
@@ -41,7 +33,8 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 // Runs the operations on both, starting from the same file (none when `initial` is null),
 // and compares every read and the file after every write.
 void Compare(const char* initial, const std::vector<Op>& ops) {
-  const std::wstring path = TempFile(L"verdelune-profile-comparison.ini");
+  const std::wstring path =
+      (std::filesystem::temp_directory_path() / L"verdelune-profile-comparison.ini").wstring();
   DeleteFileW(path.c_str());
   win32::Win32Profile real;
   FakeProfile portable;

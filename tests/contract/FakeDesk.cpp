@@ -1,0 +1,52 @@
+// The contract's desk over the fake platform: the virtual clock, and boxes answered by script.
+#include <map>
+#include <set>
+
+#include "contract/Desk.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace contract {
+namespace {
+
+class FakeDesk : public Desk {
+ public:
+  vl::Platform& platform() override { return fake_; }
+  std::vector<WindowHandle> MakeRoom(const std::wstring& title,
+                                     const std::vector<std::wstring>& childClasses) override {
+    vl::FakeDesktop& desktop = fake_.desktop();
+    std::vector<WindowHandle> made{desktop.Create(0, L"ContractRoom", title)};
+    for (const std::wstring& name : childClasses) {
+      vl::FakeWindow& w = desktop.Window(made.emplace_back(desktop.Create(made[0], name)));
+      // The client's buttons click on a release that follows a press, as BUTTON does.
+      w.onButtonDown = [this, h = w.handle] { pressed_.insert(h); };
+      w.onButtonUp = [this, h = w.handle] { clicks_[h] += static_cast<int>(pressed_.erase(h)); };
+    }
+    return made;
+  }
+  void Destroy(WindowHandle window) override { fake_.desktop().Destroy(window); }
+  void Disable(WindowHandle window) override { fake_.desktop().Window(window).enabled = false; }
+  int Clicks(WindowHandle button) override { return clicks_[button]; }
+  void Pass(int ms) override { fake_.Advance(ms); }
+  void AnswerNextBox(int ms, vl::MessageBoxAnswer answer, std::wstring& shown) override {
+    fake_.fakeDialogs().AnswerMessage([this, ms, answer, &shown](const vl::DialogRequest& box) {
+      shown = box.text;
+      fake_.Advance(ms);
+      return answer;
+    });
+  }
+  void ActivateOther() override {}  // another program's window: nothing the fake's forms see
+  void Activate(vl::Form& form) override { fake_.Activate(form); }
+
+ private:
+  vl::FakePlatform fake_;
+  std::set<WindowHandle> pressed_;
+  std::map<WindowHandle, int> clicks_;
+};
+
+}  // namespace
+
+std::unique_ptr<Desk> MakeDesk() {
+  return std::make_unique<FakeDesk>();
+}
+
+}  // namespace contract
