@@ -20,8 +20,10 @@ TEST_F(CommandButtonsTest, LinesAndSignatures) {
   SetTarget(L"Jean Paul");
   for (auto [button, line] : cases) {
     panel().ShowNormal();
+    const std::uint64_t before = fake.fakeClock().Now();
     ASSERT_TRUE(Click(button));
     EXPECT_EQ(Sent(), Lines{line}) << button;
+    EXPECT_EQ(fake.fakeClock().Now() - before, 150u) << "the sender keeps lines apart";
     EXPECT_EQ(panel().State(), WindowState::Minimized) << button;
   }
   fake.ChooseMenu(panel().Menu(L"signe"));
