@@ -22,13 +22,55 @@ constexpr int kNameChars = 256;  // 255 characters and the NUL
 
 bool Win32ForeignWindows::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                std::intptr_t lParam, std::uintptr_t* result) {
-  DWORD_PTR answer = 0;
   if (window == 0) return false;
+  const DWORD thread = GetWindowThreadProcessId(H(window), nullptr);
+  if (thread == 0) return false;  // the window has gone
+  ThreadState& state = (*threads_)[thread];
+  if (state.hung) {
+    Probe(window, thread);
+    return false;
+  }
+  DWORD_PTR answer = 0;
+  SetLastError(0);
   LRESULT sent = SendMessageTimeoutW(H(window), message, wParam, lParam,
                                      SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs_, &answer);
-  if (sent == 0) return false;
+  if (sent == 0) {
+    // A time-out, or a thread the system already knows as hung; a window that went away
+    // in the meantime is no hang.
+    if (IsWindow(H(window)) && (GetLastError() == ERROR_TIMEOUT || IsHungAppWindow(H(window)))) {
+      state.hung = true;
+      Probe(window, thread);
+    }
+    return false;
+  }
   if (result != nullptr) *result = answer;
   return true;
+}
+
+namespace {
+
+struct ProbeTicket {
+  std::weak_ptr<Win32ForeignWindows::Threads> threads;
+  DWORD thread;
+};
+
+// The hung thread has taken the probe: its windows are called again.
+void CALLBACK ProbeAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
+  std::unique_ptr<ProbeTicket> ticket(reinterpret_cast<ProbeTicket*>(data));
+  if (auto threads = ticket->threads.lock()) (*threads)[ticket->thread] = {};
+}
+
+}  // namespace
+
+void Win32ForeignWindows::Probe(WindowHandle window, unsigned long thread) {
+  ThreadState& state = (*threads_)[thread];
+  if (state.probing) return;
+  auto ticket = std::make_unique<ProbeTicket>(ProbeTicket{threads_, thread});
+  if (SendMessageCallbackW(H(window), WM_NULL, 0, 0, ProbeAnswered,
+                           reinterpret_cast<ULONG_PTR>(ticket.get()))) {
+    ticket.release();  // the answer frees it; a client that never answers keeps it
+    state.probing = true;
+  }
 }
 
 WindowHandle Win32ForeignWindows::FindChild(WindowHandle parent, WindowHandle after,

@@ -1,9 +1,14 @@
 // The chat client's windows through the wide window calls. Every message is sent with
 // SendMessageTimeoutW (SMTO_ABORTIFHUNG | SMTO_BLOCK): a call that gives up on a hung
 // window fails like a call on a window that has gone, and never freezes the program.
+// A thread that let one call time out counts as hung: the calls to its windows then fail at
+// once, rather than each waiting out the time-out, until it answers a probe sent without
+// waiting (SendMessageCallbackW), whose answer comes through the program's message loop.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "platform/ForeignWindows.h"
 
@@ -11,7 +16,15 @@ namespace vl::win32 {
 
 class Win32ForeignWindows final : public ForeignWindows {
  public:
-  static constexpr unsigned kDefaultTimeoutMs = 2000;
+  struct ThreadState {
+    bool hung = false;
+    bool probing = false;  // a probe has gone and its answer has not come back yet
+  };
+  using Threads = std::unordered_map<unsigned long, ThreadState>;  // by thread id
+
+  // Short enough that the first call into a hung client still lets the program answer a
+  // click within half a second; long enough for a long chat's copy.
+  static constexpr unsigned kDefaultTimeoutMs = 300;
   explicit Win32ForeignWindows(unsigned timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
 
   WindowHandle FindChild(WindowHandle parent, WindowHandle after,
@@ -33,7 +46,11 @@ class Win32ForeignWindows final : public ForeignWindows {
   bool Send(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
             std::uintptr_t* result = nullptr);
 
+  void Probe(WindowHandle window, unsigned long thread);
+
   unsigned timeoutMs_;
+  // Shared with the probes in flight, which may answer after this object has gone.
+  std::shared_ptr<Threads> threads_ = std::make_shared<Threads>();
   std::wstring setTextBuffer_;  // the NUL-terminated copy WM_SETTEXT needs, reused
 };
 
