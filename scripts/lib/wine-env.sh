@@ -80,3 +80,19 @@ vl_end() {
   kill -KILL "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
+
+# A prefix of the caller's own, for a run that may end every process in it: a copy of the
+# template prefix TEMPLATE (made once and never run in; wineboot takes tens of seconds, the
+# copy seconds). Exports WINEPREFIX and VL_WINEPREFIX; vl_wine_drop_private_prefix removes it.
+vl_wine_private_prefix() {
+  local template=$1 run
+  (export WINEPREFIX=$template; vl_wine_prefix_ready)
+  run=$(mktemp -d "$(dirname "$template")/wine-run.XXXXXX")
+  flock "$template.lock" cp -a "$template" "$run/prefix"
+  export WINEPREFIX="$run/prefix" VL_WINEPREFIX="$run/prefix"
+}
+
+# Removes a prefix made by vl_wine_private_prefix (and only such a one).
+vl_wine_drop_private_prefix() {
+  case "$1" in */wine-run.*/prefix) rm -rf "$(dirname "$1")" ;; esac
+}
