@@ -20,6 +20,7 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import time
 from pathlib import Path
 
@@ -52,6 +53,8 @@ class Environment:
         self._xvfb = None
         self._processes = []
         atexit.register(self.close)
+        # SIGTERM (an interrupted demo) unwinds through the `finally` blocks and close().
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
         if not self.env.get("DISPLAY"):
             self._start_xvfb()
         self._prepare_prefix()
