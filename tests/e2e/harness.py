@@ -22,6 +22,7 @@ import signal
 import subprocess
 import sys
 import time
+import unittest
 from pathlib import Path
 
 SOURCE_DIR = Path(__file__).resolve().parents[2]
@@ -363,3 +364,14 @@ def start_verdelune(env, name="verdelune", settings=None, exe_name=None):
     if not verdelune_available():
         return None
     return Verdelune(env, name, settings, exe_name)
+
+
+if __name__ == "__main__":
+    # For ctest: every scenario as module.Class.test_name, from unittest's own discovery. A
+    # module that cannot be imported is listed whole, so that its ctest shows why.
+    def ids(suite):
+        for test in suite:
+            yield from ids(test) if isinstance(test, unittest.TestSuite) else [test.id()]
+    here = str(Path(__file__).resolve().parent)
+    print(";".join(i.removeprefix("unittest.loader._FailedTest.")
+                   for i in ids(unittest.defaultTestLoader.discover(here, "test_*.py"))))
