@@ -22,9 +22,9 @@ namespace {
 void Print(const std::wstring& text) {
   std::wstring escaped;
   for (wchar_t c : text) {
-    const std::size_t special = std::wstring_view(L"\\\r\n", 4).find(c);  // and the NUL
-    escaped += special == std::wstring_view::npos ? std::wstring(1, c)
-                                                  : std::wstring{L'\\', L"\\rn0"[special]};
+    const std::size_t at = std::wstring_view(L"\\\r\n", 4).find(c);  // and the NUL
+    escaped +=
+        at == std::wstring_view::npos ? std::wstring(1, c) : std::wstring{L'\\', L"\\rn0"[at]};
   }
   const int n = WideCharToMultiByte(CP_UTF8, 0, escaped.data(), static_cast<int>(escaped.size()),
                                     nullptr, 0, nullptr, nullptr);
