@@ -10,17 +10,15 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
 
-from harness import Environment, start_verdelune  # noqa: E402
-from verdelune_ui import MAIN_TITLE, PANEL_TITLE, Ui, leftmost, wait  # noqa: E402
+from harness import MAIN_TITLE, PANEL_TITLE, Environment, RoomSim, Verdelune, wait  # noqa: E402
 
 PICKER = "Messages de raison et d'annonces divers"
 
 
 def main():
     env = Environment()
-    ui = Ui(env)
-    room = env.start_roomsim("room", "--site", "Salons Verdelune, démo")
-    vl = start_verdelune(env, "verdelune", {"Raisons": {
+    room = RoomSim(env, "room", "--site", "Salons Verdelune, démo")
+    vl = Verdelune(env, "verdelune", {"Raisons": {
         "1": "Bienvenue $N, installe-toi !", "7": "merci de rester poli",
         "14": "flood", "15": "insultes", "16": "publicité"}})
     step = 0
@@ -33,35 +31,34 @@ def main():
     try:
         for user in ("Alice", "Bob", "Zoé", "Marc"):
             room.command(f"join {user}")
-        main_window = ui.wait_window(MAIN_TITLE, 30, having="J'ai bien lu ... Fermer cette fenêtre")
+        main_window = env.wait_window(MAIN_TITLE, 30, having="J'ai bien lu ... Fermer cette fenêtre")
         shot("explanations")
-        ui.click_text(main_window, "J'ai bien lu ... Fermer cette fenêtre")
-        entry = wait(lambda: ui.control(main_window, "Entrez le pseudo du roombot svp !"), 5,
-                     "the nickname entry")
-        env.click(entry.centre[0], entry.centre[1] + 22)
+        env.click_text(main_window, "J'ai bien lu ... Fermer cette fenêtre")
+        entry = wait(lambda: env.controls(main_window, "Entrez le pseudo du roombot svp !"), 5,
+                     "the nickname entry")[0]
+        env.click((entry.centre[0], entry.centre[1] + 22))
         env.xdotool("type", "--delay", 40, "RoomBot")
         shot("nickname")
         env.xdotool("key", "Return")
-        ui.click_text(main_window, "Connexion à la salle")
-        label = wait(lambda: next((c for w in ui.windows_titled(MAIN_TITLE) for c in ui.controls(w)
+        env.click_text(main_window, "Connexion à la salle")
+        label = wait(lambda: next((c for w in env.windows_titled(MAIN_TITLE) for c in env.controls(w)
                                    if c.title.startswith("Pour connecter la room")), None),
                      10, "the attach window")
         shot("attach-window")
-        env.drag(label.centre, room.strip_centre())
-        panel = ui.wait_window(PANEL_TITLE, 15)
+        env.drag(label.centre, room.strip)
+        panel = env.wait_window(PANEL_TITLE, 15)
         room.command("traffic 1")
         time.sleep(1)
         shot("panel")
-        users = env.probe("list", room.info["list"])
-        env.click(*room.list_item_point(users.index("Bob")), repeat=2)
-        panel = wait(lambda: next((w for w in ui.windows_titled(PANEL_TITLE)
-                                   if w.rect[0] > -1000 and ui.control(w, "Bob")), None), 5,
+        env.click(room.list_item_point(room.users().index("Bob")), repeat=2)
+        panel = wait(lambda: next((w for w in env.windows_titled(PANEL_TITLE)
+                                   if w.rect[0] > -1000 and env.controls(w, "Bob")), None), 5,
                      "Bob as the target")
         shot("target")
-        ui.click(leftmost(ui, panel, "Kick"))
-        picker = ui.wait_window(PICKER, 5, having="flood")
+        env.click(min(env.controls(panel, "Kick"), key=lambda c: c.rect[0]))  # with a reason
+        picker = env.wait_window(PICKER, 5, having="flood")
         shot("reasons")
-        ui.click_text(picker, "flood")
+        env.click_text(picker, "flood")
         time.sleep(1.5)
         shot("kicked")
         room.command("traffic 0")

@@ -15,8 +15,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
 
-from harness import Environment  # noqa: E402
-from verdelune_ui import Session  # noqa: E402
+from harness import Environment, Session  # noqa: E402
 
 TICKS_PER_SECOND = 10  # the join watcher, every 100 ms
 

@@ -61,8 +61,38 @@ vl_start_xvfb() {
 
 vl_stop_xvfb() {
   if [ -n "${VL_XVFB_PID:-}" ]; then
-    kill "$VL_XVFB_PID" 2>/dev/null || true
-    wait "$VL_XVFB_PID" 2>/dev/null || true
+    vl_end "$VL_XVFB_PID"
     VL_XVFB_PID=""
   fi
+}
+
+# Ends one process the caller started, by its id: TERM, then KILL after `grace` seconds
+# (default 5). The `wine` process of a program is the Windows process itself.
+vl_end() {
+  local pid=$1 tenths=$(( ${2:-5} * 10 ))
+  # A child of this shell only: the id of a process that has ended may be another's by now.
+  [ "$(ps -o ppid= -p "$pid" 2>/dev/null | tr -d ' ')" = "$BASHPID" ] || return 0
+  kill "$pid" 2>/dev/null || return 0
+  while [ "$tenths" -gt 0 ] && kill -0 "$pid" 2>/dev/null; do
+    sleep 0.1
+    tenths=$((tenths - 1))
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+# A prefix of the caller's own, for a run that may end every process in it: a copy of the
+# template prefix TEMPLATE (made once and never run in; wineboot takes tens of seconds, the
+# copy seconds). Exports WINEPREFIX and VL_WINEPREFIX; vl_wine_drop_private_prefix removes it.
+vl_wine_private_prefix() {
+  local template=$1 run
+  (export WINEPREFIX=$template; vl_wine_prefix_ready)
+  run=$(mktemp -d "$(dirname "$template")/wine-run.XXXXXX")
+  flock "$template.lock" cp -a "$template" "$run/prefix"
+  export WINEPREFIX="$run/prefix" VL_WINEPREFIX="$run/prefix"
+}
+
+# Removes a prefix made by vl_wine_private_prefix (and only such a one).
+vl_wine_drop_private_prefix() {
+  case "$1" in */wine-run.*/prefix) rm -rf "$(dirname "$1")" ;; esac
 }

@@ -1,34 +1,29 @@
-"""End-to-end harness: runs the room simulator and verdelune.exe under Wine on an X display,
-drives them with the real mouse and keyboard (xdotool), watches the simulator's event log and
-looks at windows from outside with winprobe.exe. Python 3 standard library only.
-
-Paths come from the environment (ctest sets them, see CMakeLists.txt beside this file):
-  VL_ROOMSIM, VL_WINPROBE, VL_VERDELUNE, VL_KIT  the Windows programs (may be missing)
-  VL_E2E_OUT                                     the build folder for logs and screenshots
-  WINEPREFIX                                     default ${TMPDIR:-/tmp}/verdelune-wine-$UID
-  DISPLAY                                        used when set; otherwise an Xvfb of our own
-
-Every process the harness starts is ended by its own process id (never `wineserver -k`: the
-prefix may be shared), also when a scenario fails, and every wait is bounded.
-"""
+"""End-to-end harness: roomsim.exe and verdelune.exe under Wine, driven with the real mouse and
+keyboard (xdotool), seen through the simulator's event log and winprobe.exe. ctest gives the
+programs and VL_E2E_OUT, the caller DISPLAY and Wine's variables (see scripts/test). Processes
+are ended by their own ids, also on failure or SIGTERM; waits are bounded. Run as a script, it
+lists the scenarios for ctest."""
 
 import atexit
-import fcntl
+import contextlib
+import ctypes
+import functools
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
+import sys
 import time
+import unittest
+from collections import namedtuple
 from pathlib import Path
 
-SOURCE_DIR = Path(__file__).resolve().parents[2]
-
-
-def env_path(name):
-    value = os.environ.get(name, "")
-    return Path(value) if value else None
+HERE = Path(__file__).resolve().parent
+MAIN_TITLE = "Connexion à la room"
+PANEL_TITLE = "Verdelune  - V 1.05"
+WINDOW = re.compile(r"(?:(\d+) )?hwnd=(\d+) class=(\S*) enabled=(\d) visible=(\d) rect=(\S+) "
+                    r"title=(.*)")
 
 
 def wine_path(path):
@@ -36,255 +31,203 @@ def wine_path(path):
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
-class Environment:
-    """The display and the Wine prefix shared by the scenarios of one run."""
+def wait(condition, timeout, what, step=0.1):
+    """The first true value of condition(); AssertionError after `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"{what}: not within {timeout} s")
+        time.sleep(step)
+    return value
 
-    source_dir = SOURCE_DIR
+
+class Window(namedtuple("Window", "depth hwnd cls enabled visible rect title")):
+    """A window as winprobe describes it; depth 0 is the window a tree starts from."""
+
+    @property
+    def centre(self):
+        return (self.rect[0] + self.rect[2]) // 2, (self.rect[1] + self.rect[3]) // 2
+
+
+class Environment:
+    """One test process's programs, and the display: its windows, its mouse and keyboard."""
 
     def __init__(self):
-        self.out = env_path("VL_E2E_OUT") or Path(os.environ.get("TMPDIR", "/tmp")) / "vl-e2e"
+        if not os.environ.get("DISPLAY"):
+            raise RuntimeError("no DISPLAY: run the tests through scripts/test, or start Xvfb")
+        self.out = Path(os.environ["VL_E2E_OUT"])
         self.out.mkdir(parents=True, exist_ok=True)
-        default_prefix = Path(os.environ.get("TMPDIR", "/tmp")) / f"verdelune-wine-{os.getuid()}"
-        self.prefix = os.environ.get("WINEPREFIX") or str(default_prefix)
-        self.env = dict(os.environ, WINEPREFIX=self.prefix, VL_WINEPREFIX=self.prefix,
-                        WINEDEBUG=os.environ.get("WINEDEBUG", "-all"),
-                        WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "mscoree,mshtml="))
-        self._xvfb = None
-        self._processes = []
+        self._processes = set()
         atexit.register(self.close)
-        if not self.env.get("DISPLAY"):
-            self._start_xvfb()
-        self._prepare_prefix()
+        # SIGTERM (an interrupted demo) unwinds through the `finally` blocks and close().
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
-    def _prepare_prefix(self):
-        """Creates the prefix once, under the lock that scripts/lib/wine-env.sh uses, so that
-        concurrent callers wait for the first one. Unlike vl_wine_prefix_ready, wineboot runs
-        on our display: a prefix booted without one sometimes leaves its first program with
-        no display driver ("The explorer process failed to start")."""
-        prefix = Path(self.prefix)
-        prefix.parent.mkdir(parents=True, exist_ok=True)
-        with open(str(prefix) + ".lock", "w") as lock:
-            fcntl.flock(lock, fcntl.LOCK_EX)
-            if not (prefix / "system.reg").exists():
-                subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, timeout=180)
-                subprocess.run(["wineserver", "-w"], env=self.env, timeout=60)
-
-    def _start_xvfb(self):
-        read_end, write_end = os.pipe()
-        self._xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        ready, _, _ = select.select([read_end], [], [], 20)
-        number = os.read(read_end, 64).decode().strip() if ready else ""
-        os.close(read_end)
-        if not number:
-            raise RuntimeError("Xvfb did not report its display within 20 s")
-        self.env["DISPLAY"] = ":" + number
-
-    def spawn(self, args, cwd=None, log_name=None):
-        """Starts a process and keeps its Popen, so that it can be ended by its own pid."""
-        out = open(self.out / log_name, "wb") if log_name else subprocess.DEVNULL
-        proc = subprocess.Popen(args, cwd=cwd, env=self.env, stdout=out,
-                                stderr=subprocess.STDOUT, start_new_session=True)
-        if log_name:
-            out.close()  # the child has its own copy
-        self._processes.append(proc)
+    def spawn(self, args, cwd, log_name):
+        """Starts a process, its output in `log_name`, and keeps it to end it by its own pid."""
+        with open(self.out / log_name, "wb") as out:
+            proc = subprocess.Popen(args, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                    start_new_session=True)
+        self._processes.add(proc)
         return proc
 
     def stop(self, proc, grace=3.0):
-        """Waits up to `grace` seconds for the process to end, then kills it (its own pid)."""
+        """Waits up to `grace` seconds, then kills the process (of `wine X.exe`: X itself)."""
         try:
             proc.wait(timeout=grace)
         except subprocess.TimeoutExpired:
-            proc.send_signal(signal.SIGKILL)
-            try:
-                proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                pass
-        if proc in self._processes:
-            self._processes.remove(proc)
+            proc.kill()
+            proc.wait(timeout=5)
+        self._processes.discard(proc)
 
     def close(self):
         for proc in list(self._processes):
-            if proc.poll() is None:
-                proc.send_signal(signal.SIGKILL)
             self.stop(proc, grace=0)
-        if self._xvfb is not None:
-            self._xvfb.terminate()
-            try:
-                self._xvfb.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self._xvfb.kill()
-            self._xvfb = None
-            # The prefix's desktop process lived on our display and dies with it; a next run
-            # that starts before the prefix's wineserver is gone gets no display driver. Wait
-            # (bounded) for it to go; nothing is killed.
-            try:
-                subprocess.run(["wineserver", "-w"], env=self.env, timeout=15)
-            except subprocess.TimeoutExpired:
-                pass
-
-    # --- programs run to completion --------------------------------------------------------
 
     def wine(self, exe, *args, timeout=30):
         """Runs a Windows console program; returns (status, stdout text)."""
-        done = subprocess.run(["wine", str(exe), *map(str, args)], env=self.env,
-                              capture_output=True, timeout=timeout)
+        done = subprocess.run(["wine", str(exe), *map(str, args)], capture_output=True,
+                              timeout=timeout)
         return done.returncode, done.stdout.decode("utf-8", "replace")
 
     def probe(self, *args):
         """winprobe.exe's output lines; [] when it failed (for instance: no such window)."""
-        status, out = self.wine(env_path("VL_WINPROBE"), *args)
+        status, out = self.wine(os.environ["VL_WINPROBE"], *args)
         return out.splitlines() if status == 0 else []
 
-    def kit_answer(self, challenge, level):
-        """`verdelune-kit answer CHALLENGE LEVEL`, or None when the kit is not built."""
-        kit = env_path("VL_KIT")
-        if kit is None or not kit.exists():
-            return None
-        status, out = self.wine(kit, "answer", challenge, level)
-        return out.strip() if status == 0 else None
+    def windows(self, *args):
+        return [Window(int(m[1] or 0), m[2], m[3], m[4] == "1", m[5] == "1",
+                       tuple(map(int, m[6].split(","))), m[7])
+                for m in map(WINDOW.match, self.probe(*args)) if m]
 
-    def start_roomsim(self, name, *options):
-        return RoomSim(self, name, *options)
+    def windows_titled(self, title):
+        return [w for w in self.windows("top") if w.title == title]
 
-    def start_verdelune(self, settings=None, name="verdelune"):
-        """verdelune.exe in a fresh folder, with `settings` as its verdelune.ini; None when
-        it is not built (yet)."""
-        return start_verdelune(self, name, settings)
+    def controls(self, window, title=None):
+        """The window's controls in tree order; with a title, the visible ones of that text."""
+        found = [c for c in self.windows("tree", window.hwnd) if c.depth > 0]
+        return found if title is None else [c for c in found if c.title == title and c.visible]
 
-    # --- mouse, keyboard, screen -----------------------------------------------------------
+    def edits(self, window):
+        return sorted((c for c in self.controls(window) if c.cls.lower() == "edit"),
+                      key=lambda c: c.rect[1])
+
+    def text(self, hwnd):
+        """What the window itself says its text is (WM_GETTEXT), or None."""
+        lines = self.probe("text", hwnd)
+        return lines[0].replace("\\r", "\r").replace("\\n", "\n").replace("\\\\", "\\") \
+            if lines else None
+
+    def wait_window(self, title, timeout=10, having=None):
+        """The visible top-level window titled `title` (holding a control `having`)."""
+        return wait(lambda: next((w for w in self.windows_titled(title)
+                                  if having is None or self.controls(w, having)), None),
+                    timeout, f"window {title!r}")
 
     def xdotool(self, *args):
-        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=10)
+        subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20)
 
-    def move(self, x, y):
-        self.xdotool("mousemove", x, y)
+    def type(self, text):
+        # Slowly: a letter missing from the keyboard map is typed through a key that xdotool
+        # maps for the time of the delay; Wine, when busy, read it back unmapped after 30 ms.
+        self.xdotool("type", "--delay", 100, text)
 
-    def click(self, x, y, repeat=1):
-        self.move(x, y)
+    def click(self, target, repeat=1):
+        """A click on a window's centre or on a point."""
+        self.xdotool("mousemove", *getattr(target, "centre", target))
         time.sleep(0.1)
         self.xdotool("click", "--repeat", repeat, "--delay", 80, 1)
 
-    def drag(self, start, end, steps=8, pause=0.06):
+    def click_text(self, window, title, timeout=5):
+        self.click(wait(lambda: self.controls(window, title), timeout, f"control {title!r}")[0])
+
+    def drag(self, start, end, steps=8):
         """The drag of the hand: press at start, move in steps, release at end."""
-        self.move(*start)
+        self.xdotool("mousemove", *start)
         time.sleep(0.1)
         self.xdotool("mousedown", 1)
         for i in range(1, steps + 1):
-            self.move(start[0] + (end[0] - start[0]) * i // steps,
-                      start[1] + (end[1] - start[1]) * i // steps)
-            time.sleep(pause)
+            self.xdotool("mousemove", *(a + (b - a) * i // steps for a, b in zip(start, end)))
+            time.sleep(0.06)
         time.sleep(0.25)  # at least two ticks of a 100 ms pointer watch over the target
         self.xdotool("mouseup", 1)
 
-    def key_down(self, key="Scroll_Lock"):
-        self.xdotool("keydown", key)
-
-    def key_up(self, key="Scroll_Lock"):
-        self.xdotool("keyup", key)
-
     def screenshot(self, name):
         path = self.out / f"{name}.png"
-        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", "root", str(path)],
-                       env=self.env, check=True, timeout=30)
+        subprocess.run(["import", "-window", "root", path], check=True, timeout=30)
         return path
+
+
+@functools.cache
+def environment():
+    """The environment shared by the scenarios of one test process."""
+    return Environment()
 
 
 class EventLog:
     """The simulator's event log, read as it grows: events are (ms, kind, details)."""
 
     def __init__(self, path):
-        self.path = Path(path)
-        self.events = []
-        self._offset = 0
-        self._partial = b""
+        self.path, self.events, self._offset, self._partial = Path(path), [], 0, b""
 
     def refresh(self):
-        if not self.path.exists():
-            return
-        with open(self.path, "rb") as f:
+        with contextlib.suppress(FileNotFoundError), open(self.path, "rb") as f:
             f.seek(self._offset)
             chunk = f.read()
-        self._offset += len(chunk)
-        lines = (self._partial + chunk).split(b"\n")
-        self._partial = lines.pop()
-        for raw in lines:
-            parts = raw.decode("utf-8", "replace").split(" ", 2)
-            if len(parts) >= 2:
-                self.events.append((int(parts[0]), parts[1], parts[2] if len(parts) > 2 else ""))
+            self._offset += len(chunk)
+            *lines, self._partial = (self._partial + chunk).split(b"\n")
+            for ms, kind, *rest in (raw.decode("utf-8", "replace").split(" ", 2) for raw in lines):
+                self.events.append((int(ms), kind, rest[0] if rest else ""))
 
     def mark(self):
-        """An index to wait from: events logged from now on."""
+        """An index to look from: the events logged from now on."""
         self.refresh()
         return len(self.events)
 
-    def find(self, kind, pattern=None, since=0):
+    def matching(self, kind, pattern=None, since=0):
         self.refresh()
-        for event in self.events[since:]:
-            if event[1] == kind and (pattern is None or re.search(pattern, event[2])):
-                return event
-        return None
+        return [e for e in self.events[since:]
+                if e[1] == kind and (pattern is None or re.search(pattern, e[2]))]
 
     def wait_for(self, kind, pattern=None, timeout=10.0, since=0):
         """The first event of `kind` whose details match `pattern`; AssertionError on time-out."""
-        deadline = time.monotonic() + timeout
-        while True:
-            event = self.find(kind, pattern, since)
-            if event is not None:
-                return event
-            if time.monotonic() > deadline:
-                raise AssertionError(f"no '{kind}' event matching {pattern!r} within {timeout} s "
-                                     f"in {self.path}")
-            time.sleep(0.05)
+        return wait(lambda: self.matching(kind, pattern, since), timeout,
+                    f"'{kind}' event matching {pattern!r} in {self.path}", 0.05)[0]
 
     def absent_for(self, kind, pattern=None, seconds=1.0, since=0):
         """True when no such event comes within `seconds`."""
         time.sleep(seconds)
-        return self.find(kind, pattern, since) is None
+        return not self.matching(kind, pattern, since)
 
 
 class RoomSim:
     """One roomsim.exe with its control file and event log in a folder of its own."""
 
     def __init__(self, env, name, *options):
-        self.env = env
-        self.folder = env.out / name
+        self.env, self.folder = env, env.out / name
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
-        self.control = self.folder / "control.txt"
-        self.log = EventLog(self.folder / "events.log")
-        self.args = ["wine", str(env_path("VL_ROOMSIM")), "--control", wine_path(self.control),
-                     "--log", wine_path(self.log.path), *options]
-        self.name = name
-        self.proc = None
-        ready = self._start(timeout=20)
-        if ready is None:
-            # Seen with a prefix that was just created: the first program sometimes gets no
-            # display driver. A second start (same prefix, same display) has always worked.
-            ready = self._start(timeout=40)
-        if ready is None:
-            raise AssertionError(f"roomsim.exe logged no 'ready' in {self.log.path}")
+        self.control, log = self.folder / "control.txt", self.folder / "events.log"
+        args = ["wine", os.environ["VL_ROOMSIM"], "--control", wine_path(self.control), "--log",
+                wine_path(log), *options]
+        # Seen with a prefix that was just created: the first program sometimes gets no
+        # display driver. A second start (same prefix, same display) has always worked.
+        for timeout in (20, 40):
+            self.log = EventLog(log)  # each start truncates it
+            self.proc = env.spawn(args, self.folder, f"{name}-roomsim.out")
+            with contextlib.suppress(AssertionError):
+                ready = self.log.wait_for("ready", timeout=timeout)
+                break
+            env.stop(self.proc, grace=0)
+        else:
+            raise AssertionError(f"roomsim.exe logged no 'ready' in {log}")
         self.info = dict(pair.split("=", 1) for pair in ready[2].split())
-        self.buttons = self.info["buttons"].split(",")
-
-    def _start(self, timeout):
-        if self.proc is not None:
-            self.env.stop(self.proc, grace=0)
-        self.log = EventLog(self.log.path)  # the new process truncates the log
-        self.proc = self.env.spawn(self.args, cwd=self.folder, log_name=f"{self.name}-roomsim.out")
-        try:
-            return self.log.wait_for("ready", timeout=timeout)
-        except AssertionError:
-            return None
+        self.strip = int(self.info["strip_x"]), int(self.info["strip_y"])
+        self.button_points = [tuple(map(int, point.split(":")))
+                              for point in self.info["button_points"].split(",")]
 
     def send(self, *commands):
         with open(self.control, "a", encoding="utf-8", newline="\n") as f:
-            for command in commands:
-                f.write(command + "\n")
+            f.writelines(command + "\n" for command in commands)
 
     def command(self, command, timeout=5.0):
         """Sends one command and waits until the simulator has read it."""
@@ -292,16 +235,8 @@ class RoomSim:
         self.send(command)
         self.log.wait_for("control", "^" + re.escape(command) + "$", timeout, since)
 
-    def button(self, index):
-        return self.buttons[index - 1]
-
-    def button_point(self, index):
-        """The screen position of a button's centre, as the ready line gives it."""
-        x, y = self.info["button_points"].split(",")[index - 1].split(":")
-        return int(x), int(y)
-
-    def strip_centre(self):
-        return int(self.info["strip_x"]), int(self.info["strip_y"])
+    def users(self):
+        return [u.replace("\\\\", "\\") for u in self.env.probe("list", self.info["list"])]
 
     def list_item_point(self, row):
         height = int(self.info["item_height"])
@@ -314,49 +249,122 @@ class RoomSim:
 
 
 class Verdelune:
-    """verdelune.exe copied with its data files into a fresh folder, with verdelune.ini."""
+    """verdelune.exe, as `exe_name`, in a fresh folder with its data files and verdelune.ini."""
 
-    DATA_FILES = ("H_MOVE.CUR", "ding-dong1.wav")
-
-    def __init__(self, env, name, settings=None, exe_name=None):
-        exe = env_path("VL_VERDELUNE")
-        exe_name = exe_name or exe.name
-        self.folder = env.out / name
+    def __init__(self, env, name, settings, exe_name="verdelune.exe"):
+        self.env, self.folder = env, env.out / name
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
-        shutil.copy2(exe, self.folder / exe_name)
-        for data in self.DATA_FILES:
-            for candidate in (exe.parent / data, SOURCE_DIR / "assets" / data):
-                if candidate.exists():
-                    shutil.copy2(candidate, self.folder / data)
-                    break
-        if settings is not None:
-            write_ini(self.folder / "verdelune.ini", settings)
-        self.proc = env.spawn(["wine", str(self.folder / exe_name)], cwd=self.folder,
-                              log_name=f"{name}-verdelune.out")
-        self.env = env
+        shutil.copy2(os.environ["VL_VERDELUNE"], self.folder / exe_name)
+        for data in ("H_MOVE.CUR", "ding-dong1.wav"):
+            shutil.copy2(HERE.parents[1] / "assets" / data, self.folder)
+        ini = "".join(f"[{section}]\r\n" + "".join(f"{k}={v}\r\n" for k, v in keys.items())
+                      for section, keys in settings.items())
+        (self.folder / "verdelune.ini").write_bytes(ini.encode("cp1252"))  # as Windows writes it
+        self.proc = env.spawn(["wine", str(self.folder / exe_name)], self.folder,
+                              f"{name}-verdelune.out")
 
     def stop(self):
         self.env.stop(self.proc, grace=0.5)
 
 
-def write_ini(path, settings):
-    """settings: {section: {key: value}}, written in Windows-1252 with CR LF, as Windows does."""
-    lines = []
-    for section, keys in settings.items():
-        lines.append(f"[{section}]")
-        lines.extend(f"{key}={value}" for key, value in keys.items())
-    Path(path).write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+class Session:
+    """A room simulator and a Verdelune beside it, with the usual settings."""
+
+    def __init__(self, env, name, settings=None, room_options=()):
+        self.env, self.room = env, RoomSim(env, name, *room_options)
+        self.log, settings = self.room.log, settings or {}
+        self.vl = Verdelune(env, name + "-verdelune", {**settings, "Parametres": {
+            "AffWarning": "N", "Pseudo RoomBot": "RoomBot", **settings.get("Parametres", {})}})
+
+    def attach(self):
+        """Connexion à la salle, the hand dragged onto the room's strip: the room's ident line."""
+        since, env = self.log.mark(), self.env
+        env.click_text(env.wait_window(MAIN_TITLE, 30, having="Connexion à la salle"),
+                       "Connexion à la salle")
+        label = wait(lambda: next((c for w in env.windows_titled(MAIN_TITLE)
+                                   for c in env.controls(w)
+                                   if c.title.startswith("Pour connecter la room")), None),
+                     10, "the attach window's instructions")
+        env.drag(label.centre, self.room.strip)
+        return self.log.wait_for("chat", r"/msg RoomBot Verdelune\d{5}$", 10, since)
+
+    def open_panel(self):
+        self.attach()
+        return self.env.wait_window(PANEL_TITLE)
+
+    def ended(self, timeout):
+        """True once verdelune.exe has ended; AssertionError after `timeout` seconds."""
+        return wait(lambda: self.vl.proc.poll() is not None, timeout, "the end of verdelune.exe")
+
+    def pick(self, nick, timeout=3):
+        """The moderator double-clicks the user in the room's list; the capture takes the
+        nickname, leaves "." in the room's input box and brings the panel back, restored."""
+        since = self.log.mark()
+        self.env.click(self.room.list_item_point(self.room.users().index(nick)), repeat=2)
+        self.log.wait_for("input", r"^\.$", timeout, since)
+        return wait(lambda: next((w for w in self.env.windows_titled(PANEL_TITLE)
+                                  if w.rect[0] > -1000 and self.env.controls(w, nick)), None),
+                    timeout, f"the panel back with the target {nick!r}")
+
+    def stop(self):
+        self.vl.stop()
+        self.room.stop()
 
 
-def verdelune_available():
-    exe = env_path("VL_VERDELUNE")
-    return exe is not None and exe.exists()
+class SessionTest(unittest.TestCase):
+    """A scenario with its own simulator and Verdelune, screenshotted and stopped at the end."""
+
+    settings = None
+    room_options = ()
+
+    def setUp(self):
+        self.env = environment()
+        self.name = f"{type(self).__module__.removeprefix('test_')}-{self._testMethodName}"
+        self.s = Session(self.env, self.name, self.settings, self.room_options)
+        self.log, self.room = self.s.log, self.s.room
+
+    def tearDown(self):
+        try:
+            self.shot("end")
+        finally:
+            self.s.stop()
+
+    def shot(self, what):
+        self.env.screenshot(f"{self.name}-{what}")
+
+    def sent(self, line, since, timeout=5):
+        """The moderator's line, as the room posted it."""
+        return self.log.wait_for("chat", "Modo: " + re.escape(line) + "$", timeout, since)
+
+    def menu(self, panel, *keys):
+        """The panel's menu from the keyboard: the panel in front, Alt, then the keys."""
+        self.env.click_text(panel, "Pseudo")
+        self.env.xdotool("key", "alt")
+        self.env.xdotool("key", *keys)
 
 
-def start_verdelune(env, name="verdelune", settings=None, exe_name=None):
-    """Starts verdelune.exe (copied as `exe_name` when given) in a fresh folder; None when it
-    is not built (yet)."""
-    if not verdelune_available():
-        return None
-    return Verdelune(env, name, settings, exe_name)
+def watch_opens(path):
+    """An inotify descriptor that reports the openings of the file (to see a sound played)."""
+    libc = ctypes.CDLL("libc.so.6", use_errno=True)
+    fd = libc.inotify_init1(os.O_NONBLOCK)
+    if fd < 0 or libc.inotify_add_watch(fd, str(path).encode(), 0x20) < 0:  # IN_OPEN
+        raise OSError(ctypes.get_errno(), "inotify")
+    return fd
+
+
+def opens(fd):
+    """The openings reported since the last call (16 bytes each: a file's events have no name)."""
+    with contextlib.suppress(BlockingIOError):
+        return len(os.read(fd, 4096)) // 16
+    return 0
+
+
+if __name__ == "__main__":
+    # For ctest: every scenario as module.Class.test_name, from unittest's own discovery. A
+    # module that cannot be imported is listed whole, so that its ctest shows why.
+    def ids(suite):
+        for test in suite:
+            yield from ids(test) if isinstance(test, unittest.TestSuite) else [test.id()]
+    print(";".join(i.removeprefix("unittest.loader._FailedTest.")
+                   for i in ids(unittest.defaultTestLoader.discover(str(HERE), "test_*.py"))))
