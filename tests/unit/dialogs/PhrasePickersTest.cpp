@@ -106,7 +106,8 @@ TEST_F(PhrasePickersTest, WarningsEmptyLinesAndCorner) {
   fake.Type(box, L"  dernier avertissement");
   fake.KeyDown(box, kKeyEnter);
   EXPECT_EQ(Sent(), Lines{L"Alice,   dernier avertissement"});
-  Warn();
+  SetPhrase(7, L"calme-toi");  // as the editor saves it: read again at the next opening
+  EXPECT_EQ(Warn()[LineName(6)].Text(), L"calme-toi");
   fake.Press(picker[LineName(6)]);
   EXPECT_EQ(panel().Bounds().height, 5790) << "a sent line gives the panel its height back";
   panel().MoveTo(300, 450);  // at the panel's corner at each opening
