@@ -2,16 +2,13 @@
 // of the chat control costs, whatever the length, and reading again allocates nothing.
 // Side by side with a plain copy of the same text (the floor: the text has to cross over from
 // the client) and with a naive split of the whole chat into lines.
-#include <benchmark/benchmark.h>
-
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "Ratios.h"
 #include "platform/ForeignWindows.h"
 #include "room/ChatReader.h"
 
@@ -71,8 +68,6 @@ std::wstring Chat(long lines) {
   return chat;
 }
 
-std::map<long, double> copyNs, readerNs, splitNs;  // nanoseconds per tick, by length
-
 void BM_PlainCopy(benchmark::State& state) {
   ChatControl control(Chat(state.range(0)));
   std::wstring buffer;
@@ -112,41 +107,16 @@ void BM_NaiveSplit(benchmark::State& state) {
   }
 }
 
-#define CHAT_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond)
-BENCHMARK(BM_PlainCopy) CHAT_SIZES;
-BENCHMARK(BM_ChatReader) CHAT_SIZES;
-BENCHMARK(BM_NaiveSplit) CHAT_SIZES;
-
-// Prints, per length, the reader's and the split's cost in plain copies.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      std::string name = run.benchmark_name();
-      long lines = std::stol(name.substr(name.find('/') + 1));
-      double ns = run.GetAdjustedRealTime();
-      if (name.starts_with("BM_PlainCopy")) copyNs[lines] = ns;
-      if (name.starts_with("BM_ChatReader")) readerNs[lines] = ns;
-      if (name.starts_with("BM_NaiveSplit")) splitNs[lines] = ns;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\nlines      reader/copy   split/copy\n");
-    for (const auto& [lines, copy] : copyNs) {
-      if (copy <= 0 || readerNs.count(lines) == 0 || splitNs.count(lines) == 0) continue;
-      std::printf("%-10ld %8.2f      %8.2f\n", lines, readerNs[lines] / copy,
-                  splitNs[lines] / copy);
-    }
-  }
-};
+BENCHMARK(BM_PlainCopy)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChatReader)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NaiveSplit)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  // Per chat length in lines, the cost in plain copies.
+  return vl::bench::RunWithRatios(
+      argc, argv,
+      {{"chat reader / plain copy, lines", "BM_ChatReader", "BM_PlainCopy"},
+       {"naive split / plain copy, lines", "BM_NaiveSplit", "BM_PlainCopy"}});
 }

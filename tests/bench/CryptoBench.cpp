@@ -1,15 +1,11 @@
 // EncryptData and DecryptData throughput on 1 MiB against libmcrypt's rijndael-256 in ECB mode
 // over the same frame, in one run; ends with the time ratios (above 1: we are faster).
-#include <benchmark/benchmark.h>
 #include <mcrypt.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <map>
 #include <random>
-#include <set>
-#include <string>
 
+#include "Ratios.h"
 #include "crypto/CRijndael.h"
 
 namespace {
@@ -78,47 +74,13 @@ BENCHMARK(BM_EncryptData_Mcrypt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecryptData_Verdelune)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecryptData_Mcrypt)->Unit(benchmark::kMillisecond);
 
-// The console report (plain, for logs), keeping each benchmark's time for the ratios: the
-// median when the run has repetitions.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const std::string& name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        times_[name] = run.GetAdjustedRealTime();
-        medians_.insert(name);
-      } else if (run.run_type == Run::RT_Iteration && !medians_.count(name)) {
-        times_[name] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatio(const std::string& what) const {
-    const auto ours = times_.find("BM_" + what + "_Verdelune");
-    const auto theirs = times_.find("BM_" + what + "_Mcrypt");
-    if (ours == times_.end() || theirs == times_.end() || ours->second <= 0) return;
-    std::printf("%s 1 MiB: libmcrypt time / Verdelune time = %.2f\n", what.c_str(),
-                theirs->second / ours->second);
-  }
-
- private:
-  std::map<std::string, double> times_;
-  std::set<std::string> medians_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio("EncryptData");
-  reporter.PrintRatio("DecryptData");
-  benchmark::Shutdown();
-  return 0;
+  // Above 1: we are faster.
+  return vl::bench::RunWithRatios(argc, argv,
+                                  {{"EncryptData 1 MiB: libmcrypt / Verdelune",
+                                    "BM_EncryptData_Mcrypt", "BM_EncryptData_Verdelune"},
+                                   {"DecryptData 1 MiB: libmcrypt / Verdelune",
+                                    "BM_DecryptData_Mcrypt", "BM_DecryptData_Verdelune"}});
 }

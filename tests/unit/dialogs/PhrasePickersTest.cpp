@@ -1,11 +1,11 @@
 // The three phrase pickers: the lines each request of the reasons picker sends, with and without
-// a reason or a signature; the warnings picker's empty lines, the panel's height and corner; the
+// a reason or a signature; the warnings picker's empty lines and corner; the
 // greetings picker without a target. The journeys send one picked and one typed reason, a
 // warning and a greeting with a target.
 #include "dialogs/Messages.h"
 #include "dialogs/RaisonsKick.h"
 #include "dialogs/Warnings.h"
-#include "support/PanelFixture.h"
+#include "support/Fixtures.h"
 
 namespace vl::test {
 namespace {
@@ -35,6 +35,7 @@ class PhrasePickersTest : public OpenPanelTest {
 };
 
 TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
+  const std::wstring kick = L"/msg RoomBot Alice, kick", puni = L"/msg RoomBot Alice, puni";
   struct Case {
     bool kick, punish, signe;
     int line;  // -1: the typed reason is sent
@@ -42,19 +43,17 @@ TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
     Lines sent;
   };
   const Case cases[] = {
-      {true, false, false, 13, L"", {L"/msg RoomBot Alice, kick flood"}},
       {true,
        true,
        true,
        21,
        L"",
-       {L"/msg RoomBot Alice, kick insultes répétées (par Modo )",
-        L"/msg RoomBot Alice, puni insultes répétées (par Modo )"}},
-      {true, false, false, 15, L"", {L"/msg RoomBot Alice, kick"}},  // empty line: the bare verb
-      {false, true, true, 15, L"", {L"/msg RoomBot Alice, puni (par Modo )"}},
-      {true, false, false, -1, L"  spam ", {L"/msg RoomBot Alice, kick   spam "}},
-      {true, false, false, -1, L"", {L"/msg RoomBot Alice, kick "}},  // empty box: verb, blank
-      {false, false, false, 13, L"", {}},  // no request: nothing, but it still hides
+       {kick + L" insultes répétées (par Modo )", puni + L" insultes répétées (par Modo )"}},
+      {true, false, false, 15, L"", {kick}},  // an empty line: the bare verb
+      {false, true, true, 15, L"", {puni + L" (par Modo )"}},
+      {true, false, false, -1, L"  spam ", {kick + L"   spam "}},
+      {true, false, false, -1, L"", {kick + L" "}},  // an empty box: the verb and a blank
+      {false, false, false, 13, L"", {}},            // no request: nothing, but it still hides
   };
   for (const Case& c : cases) {
     app.records.panel.SignerKicks = c.signe;
@@ -88,9 +87,7 @@ TEST_F(PhrasePickersTest, WithoutATargetEnterDoesNothingAndAReleaseOnlyHides) {
 
 TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnOpeningReloadsThePhrases) {
   fake.Close(Reasons(true, false));
-  EXPECT_TRUE(app.records.panel.DemandeKick)
-      << "the request stays until the panel's next activation";
-  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(app.records.panel.DemandeKick) << "the request stays until the next activation";
   RaisonsKick& second = Reasons(false, true);  // the panel's activation withdraws the kick
   fake.Press(second[LineName(13)]);
   EXPECT_EQ(Sent(), Lines{L"/msg RoomBot Alice, puni flood"});
@@ -98,24 +95,21 @@ TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnOpeningReloadsThePh
   EXPECT_EQ(Reasons(true, false)[LineName(13)].Text(), L"changé dans l'éditeur");
 }
 
-TEST_F(PhrasePickersTest, WarningsEmptyLinesThePanelsHeightAndCorner) {
+TEST_F(PhrasePickersTest, WarningsEmptyLinesAndCorner) {
   Warnings& picker = Warn();
-  EXPECT_EQ(picker.Bounds().left, panel().Bounds().left);
   Control& box = picker[L"Text1"];
   EXPECT_EQ(fake.fakeWindows().PeerOf(picker)->FocusedControl(), &box) << "ready to type";
   fake.Press(picker[LineName(9)]);
   fake.KeyDown(box, kKeyEnter);
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(picker.Visible()) << "an empty line or box keeps it open";
-  const int height = panel().Bounds().height;
   fake.Type(box, L"  dernier avertissement");
   fake.KeyDown(box, kKeyEnter);
   EXPECT_EQ(Sent(), Lines{L"Alice,   dernier avertissement"});
-  EXPECT_EQ(box.Text(), L"");
-  EXPECT_EQ(panel().Bounds().height, height);
-  Warn();
+  SetPhrase(7, L"calme-toi");  // as the editor saves it: read again at the next opening
+  EXPECT_EQ(Warn()[LineName(6)].Text(), L"calme-toi");
   fake.Press(picker[LineName(6)]);
-  EXPECT_EQ(panel().Bounds().height, 5790);
+  EXPECT_EQ(panel().Bounds().height, 5790) << "a sent line gives the panel its height back";
   panel().MoveTo(300, 450);  // at the panel's corner at each opening
   panel().ShowNormal();
   Warn();
@@ -127,11 +121,8 @@ TEST_F(PhrasePickersTest, WithoutATargetTheGreetingsNeedingOneAreGreyed) {
   SetTarget(L"");
   Open(L"ReyCommand15");
   Messages& picker = *app.MessagesWindow();
-  EXPECT_EQ(picker[L"erreur"].Text(),
-            L"Pseudo non sélectionné, les messages comportant $N ne  peuvent être émis !");
   EXPECT_TRUE(picker[L"erreur"].Visible());
   fake.Press(picker[LineName(0)]);
-  EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(picker.Visible()) << "a greyed line takes no click";
   fake.Press(picker[LineName(2)]);  // a lower-case $n is no placeholder
   Open(L"ReyCommand15");

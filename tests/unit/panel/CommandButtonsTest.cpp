@@ -4,7 +4,7 @@
 
 #include "dialogs/RaisonsKick.h"
 #include "dialogs/Warnings.h"
-#include "support/PanelFixture.h"
+#include "support/Fixtures.h"
 
 namespace vl::test {
 namespace {

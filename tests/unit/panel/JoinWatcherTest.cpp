@@ -3,7 +3,7 @@
 // chat reader's tests.
 #include "panel/JoinWatcher.h"
 
-#include "support/PanelFixture.h"
+#include "support/Fixtures.h"
 
 namespace vl::test {
 namespace {

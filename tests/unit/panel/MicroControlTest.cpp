@@ -2,7 +2,7 @@
 // microphone, and push-to-talk on Scroll Lock.
 #include "panel/MicroControl.h"
 
-#include "support/PanelFixture.h"
+#include "support/Fixtures.h"
 
 namespace vl::test {
 namespace {

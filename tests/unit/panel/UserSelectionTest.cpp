@@ -1,8 +1,8 @@
-// The target user: what the room's input box must hold to be taken, what is left in it, pause,
-// and the manual entry.
+// The target user: what the room's input box must hold to be taken, pause, and the manual entry.
+// The journeys pick users again and again from a minimized panel.
 #include "panel/UserSelection.h"
 
-#include "support/PanelFixture.h"
+#include "support/Fixtures.h"
 
 namespace vl::test {
 namespace {
@@ -22,20 +22,6 @@ class UserSelectionTest : public OpenPanelTest {
  protected:
   std::wstring Target() { return panel()[L"Label2"].Text(); }
 };
-
-TEST_F(UserSelectionTest, APickRestoresThePanelAndTheMarkerLeftDoesNotStopTheNext) {
-  panel().Minimize();
-  room.InputText() = L"Alice, ";
-  fake.Advance(500);
-  EXPECT_EQ(Target(), L"Alice");
-  EXPECT_EQ(panel().State(), WindowState::Normal);
-  auto sets = fake.desktop().CallsTo(room.input, ForeignCall::Kind::SetText);
-  ASSERT_GE(sets.size(), 2u);
-  EXPECT_EQ(sets[sets.size() - 2].text, L"\b");
-  room.InputText() += L"Bob, ";
-  fake.Advance(500);
-  EXPECT_EQ(Target(), L"Bob");
-}
 
 TEST_F(UserSelectionTest, PauseLeavesTheInputBoxAlone) {
   SetTarget(L"Avant");

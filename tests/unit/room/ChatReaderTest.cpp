@@ -25,15 +25,6 @@ std::optional<std::wstring> LastLineBySplit(const std::wstring& text) {
   return pieces[pieces.size() - 2];
 }
 
-TEST(ChatReader, LastLineIsTheOneTheLastCrLfCloses) {
-  EXPECT_EQ(LastChatLine(L"A\r\nB\r\n"), L"B");
-  EXPECT_EQ(LastChatLine(L"A\r\nB"), L"A");
-  EXPECT_EQ(LastChatLine(L"seule\r\n"), L"seule");
-  EXPECT_FALSE(LastChatLine(L"pas de fin de ligne"));
-  EXPECT_FALSE(LastChatLine(L""));
-  EXPECT_EQ(LastChatLine(L"A\r\n\r\n"), L"");
-}
-
 TEST(ChatReader, ScanningBackAgreesWithTheSplitOnAwkwardTexts) {
   std::mt19937 random(7);
   const wchar_t alphabet[] = {L'\r', L'\n', L'a', L'%', L' '};
