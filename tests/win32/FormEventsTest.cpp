@@ -5,7 +5,6 @@
 
 #include <tuple>
 
-#include "win32/TestForms.h"
 #include "win32/WinTestSupport.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // What the sample form looks like on the screen, read back from it: the colours of the form,
-// its controls, a shape, a line and the emblem; and LetPaint showing a change at once, during
-// a pause of the program, without running anything else.
+// its controls (the owner-drawn ones too), a shape, a line and the emblem, which the screen
+// audit does not check; and LetPaint showing a change at once, during a pause of the program,
+// without running anything else.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -8,7 +9,6 @@
 #include "platform/ui/Timer.h"
 #include "platform/win32/Colours.h"
 #include "platform/win32/Emblem.h"
-#include "win32/TestForms.h"
 #include "win32/WinTestSupport.h"
 
 namespace {
@@ -23,19 +23,19 @@ class FormScreenTest : public ::testing::Test {
     form.LetPaint();
     form.events.clear();
   }
-  int Px(int twips) const { return vltest::Px(form.Hwnd(), twips); }
-  vltest::ScreenGrab GrabClientArea() const {
+  vltest::Bitmap GrabClientArea() const {
     RECT r;
     GetClientRect(form.Hwnd(), &r);
     MapWindowPoints(form.Hwnd(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-    return vltest::ScreenGrab(r);
+    return vltest::Bitmap(r);
   }
-  // A control's rectangle in client pixels of the form.
+  // A control's rectangle in client pixels of the form, from its twips.
   RECT Place(const vl::Control& c) const {
-    RECT r{Px(c.Left()), Px(c.Top()), Px(c.Left()) + Px(c.Width()), Px(c.Top()) + Px(c.Height())};
-    if (c.Container() != nullptr)
-      OffsetRect(&r, Px(c.Container()->Left()), Px(c.Container()->Top()));
-    return r;
+    auto px = [this](int twips) { return MulDiv(twips, GetDpiForWindow(form.Hwnd()), 1440); };
+    const vl::Control* in = c.Container();
+    const int x = in != nullptr ? in->Left() : 0, y = in != nullptr ? in->Top() : 0;
+    return {px(x + c.Left()), px(y + c.Top()), px(x + c.Left() + c.Width()),
+            px(y + c.Top() + c.Height())};
   }
 
   vl::win32::Win32Platform platform;
@@ -43,10 +43,11 @@ class FormScreenTest : public ::testing::Test {
 };
 
 TEST_F(FormScreenTest, ColoursOfTheControlsOnTheScreen) {
-  const vltest::ScreenGrab grab = GrabClientArea();
-  EXPECT_EQ(grab.At(Px(1500), Px(4900)), RGB(0x40, 0x40, 0x40)) << "the form";
-  EXPECT_EQ(grab.At(Px(2000), Px(120)), RGB(0, 0x80, 0)) << "the shape's outline";
-  const RECT line = Place(form[L"Line1"]);
+  const vltest::Bitmap grab = GrabClientArea();
+  const RECT line = Place(form[L"Line1"]), shape = Place(form[L"Shape1"]),
+             picture = Place(form[L"Picture1"]);
+  EXPECT_EQ(grab.At(shape.left + 20, shape.bottom - 10), RGB(0x40, 0x40, 0x40)) << "the form";
+  EXPECT_EQ(grab.At(shape.left + 100, shape.top), RGB(0, 0x80, 0)) << "the shape's outline";
   EXPECT_EQ(grab.At(line.left, (line.top + line.bottom) / 2), RGB(0, 0, 0xFF))
       << "a line painted by its frame";
   for (const auto& c : form.Controls()) {  // every control given a back colour shows it
@@ -56,7 +57,6 @@ TEST_F(FormScreenTest, ColoursOfTheControlsOnTheScreen) {
         << std::string(c->Name().begin(), c->Name().end());
   }
   EXPECT_GT(grab.Count(Place(form[L"Label2"]), RGB(0, 0x40, 0)), 10) << "the label's text";
-  const RECT picture = Place(form[L"Picture1"]);
   EXPECT_GT(grab.Count(picture, vl::win32::kEmblemGreen),
             (picture.right - picture.left) * (picture.bottom - picture.top) / 20);
   EXPECT_EQ(grab.At(picture.left + 1, picture.top + 1), RGB(0x40, 0x40, 0x40))
@@ -79,7 +79,7 @@ TEST_F(FormScreenTest, LetPaintShowsAChangeAndRunsNothingElse) {
   Sleep(100);  // the pause: the timer falls due and the press waits
   label.SetForeColour(0xFF0000);
   form.LetPaint();
-  const vltest::ScreenGrab grab = GrabClientArea();  // no message taken since LetPaint
+  const vltest::Bitmap grab = GrabClientArea();  // no message taken since LetPaint
   EXPECT_GT(grab.Count(Place(label), RGB(255, 0, 0)), 10);
   EXPECT_EQ(grab.Count(Place(label), RGB(0, 0x40, 0)), 0);
   EXPECT_EQ(ticks, 0);

@@ -1,11 +1,15 @@
-// Helpers of the Windows-side tests: pumping messages, reading a window's text and the
-// screen's pixels.
+// What the Windows-side tests share: pumping messages, bitmaps of the screen and of drawn
+// text, and a sample form with every kind of control that records its events.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/ui/Form.h"
+#include "platform/win32/Win32Platform.h"
 
 namespace vltest {
 
@@ -15,11 +19,6 @@ inline void PumpFor(int ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-// Pixels from twips at the window's DPI, as the renderer places and sizes controls.
-inline int Px(HWND window, int twips) {
-  return MulDiv(twips, static_cast<int>(GetDpiForWindow(window)), 1440);
-}
-
 // The text of a window of this process (GetWindowTextW sends it WM_GETTEXT).
 inline std::wstring TextOf(HWND window) {
   wchar_t text[512] = {};
@@ -27,21 +26,44 @@ inline std::wstring TextOf(HWND window) {
   return text;
 }
 
-// Pixels of a part of the screen, copied at construction (BitBlt from the screen DC).
-class ScreenGrab {
+// A 32-bit top-down bitmap with a DC of its own: drawn into, or filled from the screen.
+class Bitmap {
  public:
-  explicit ScreenGrab(const RECT& screenRect);
-  ~ScreenGrab();
-  ScreenGrab(const ScreenGrab&) = delete;
-  ScreenGrab& operator=(const ScreenGrab&) = delete;
-  // A pixel, in coordinates relative to the grabbed rectangle's top left.
-  COLORREF At(int x, int y) const { return GetPixel(memory_, x, y); }
-  // How many pixels of `rect` (relative coordinates) have exactly `colour`.
+  Bitmap(int width, int height);
+  explicit Bitmap(const RECT& screenRect);  // pixels of a part of the screen
+  ~Bitmap();
+  Bitmap(const Bitmap&) = delete;
+  Bitmap& operator=(const Bitmap&) = delete;
+  COLORREF At(int x, int y) const;  // after GdiFlush() when drawn into
+  // How many pixels of `rect` have exactly `colour`.
   int Count(const RECT& rect, COLORREF colour) const;
+  void Save(const std::string& path) const;  // as a BMP file
+  HDC dc;
+  const int width, height;
 
  private:
-  HDC memory_;
   HBITMAP bitmap_;
+  DWORD* bits_ = nullptr;
+};
+
+// Every kind of control, three of them in a frame, and menus, in the manner of the control
+// panel. Label3 is disabled. Records its events as short words ("down:L", "close?", and
+// "c.click" for a control recorded as "c").
+class SampleForm : public vl::Form {
+ public:
+  explicit SampleForm(vl::Platform& platform);
+  std::vector<std::string> events;
+  bool allowClose = true;
+
+  // Hands the control's events to `events`, prefixed with `tag` ("c.down:L").
+  void Record(vl::Control& control, const std::string& tag);
+  HWND WindowOf(const vl::Control& control) const;
+  HWND Hwnd() const { return reinterpret_cast<HWND>(Handle()); }
+
+ protected:
+  bool OnCloseRequest() override;
+  void OnMouseDown(vl::MouseButton b) override;
+  void OnMouseUp(vl::MouseButton b) override;
 };
 
 }  // namespace vltest

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <thread>
@@ -32,41 +33,44 @@ namespace {
 enum class Fit { None, Wrap, Button, PushButton, Line, CheckBox, Caption };
 
 struct Item {
-  std::wstring name;
+  std::string name;
   HWND hwnd = nullptr;  // null for shapes and lines, which their container paints
-  bool visible = true;
-  RECT rect{};  // in the top window's client pixels
   HWND parent = nullptr;
+  RECT rect{};  // in the top window's client pixels
+  bool visible = true;
+  bool overlay = false;  // meant to lie over other controls when shown
   std::wstring text;
   HFONT font = nullptr;
   Fit fit = Fit::None;
-  int margins = 0;       // a text box's left and right margins together
-  bool overlay = false;  // meant to lie over other controls when shown
+  std::string misplaced;  // how its window differs from its design
 };
 
-std::string Narrow(const std::wstring& w) {
+std::string N(const std::wstring& w) {
   return {w.begin(), w.end()};  // window names are ASCII
+}
+std::string I(long n) {
+  return std::to_string(n);
+}
+std::string R(const RECT& r) {
+  char s[64];
+  std::snprintf(s, sizeof s, "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
+  return s;
 }
 
 // Controls meant to cover others when shown: the click at their centre must reach them.
 const std::set<std::wstring> kOverlays = {L"Reglages/frameerreur", L"Reglages/PseudoManu",
                                           L"Reglages/Label6",      L"Principale/Frame1",
                                           L"Principale/Frame2",    L"Principale/Frame3"};
-// Reading order the layout must keep: the control lies below the first, above the second.
-struct Between {
-  const wchar_t *window, *control, *below, *above;
-};
-const Between kOrder[] = {{L"MessagesEdit", L"Label10", L"Label9", L"Text1(0)"}};
+// Reading order the layout must keep: {window, control, the one it lies below, the one above}.
+const std::array<std::string, 4> kOrder[] = {{"MessagesEdit", "Label10", "Label9", "Text1(0)"}};
 
 RECT InTop(HWND top, HWND window, bool client) {
   RECT r;
-  if (client) {
+  if (client)
     GetClientRect(window, &r);
-    MapWindowPoints(window, top, reinterpret_cast<POINT*>(&r), 2);
-  } else {
+  else
     GetWindowRect(window, &r);
-    MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
-  }
+  MapWindowPoints(client ? window : HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
@@ -87,8 +91,7 @@ int Outside(const RECT& r, const RECT& area) {
 
 // What a click at a point of the top window's client area reaches.
 HWND HitAt(HWND top, POINT at) {
-  HWND hit = top;
-  for (;;) {
+  for (HWND hit = top;;) {
     POINT p = at;
     MapWindowPoints(top, hit, &p, 1);
     HWND child = ChildWindowFromPointEx(hit, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
@@ -104,128 +107,103 @@ std::string TextFault(const Item& it, int dpi) {
   RECT room;
   GetClientRect(it.hwnd, &room);
   const auto px = [dpi](int pixelsAt96) { return MulDiv(pixelsAt96, dpi, 96); };
-  if (it.fit == Fit::Button || it.fit == Fit::PushButton)
-    InflateRect(&room, -4, -3);  // edge, inset
-  if (it.fit == Fit::Line) room.right -= it.margins;
-  if (it.fit == Fit::CheckBox) room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(4);
-  if (it.fit == Fit::Caption) {  // FrameView: an indent, a gap on each side and at the end
-    room.right -= px(8) + 3 * px(2);
-    room.bottom = 1 << 20;
+  DWORD_PTR margins = 0;  // a text box's; with a time-out, as the panel may be in a pause
+  switch (it.fit) {
+    case Fit::Button:
+    case Fit::PushButton:
+      InflateRect(&room, -4, -3);  // edge, inset
+      break;
+    case Fit::Line:
+      SendMessageTimeoutW(it.hwnd, EM_GETMARGINS, 0, 0, SMTO_NORMAL, 100, &margins);
+      room.right -= LOWORD(margins) + HIWORD(margins);
+      break;
+    case Fit::CheckBox:
+      room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(4);
+      break;
+    case Fit::Caption:  // FrameView: an indent, a gap on each side and at the end
+      room.right -= px(8) + 3 * px(2);
+      room.bottom = 1 << 20;
+      break;
+    default:
+      break;
   }
   const int width = room.right - room.left, height = room.bottom - room.top;
   const bool wraps = it.fit == Fit::Wrap || it.fit == Fit::Button;
   const UINT format = DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ font = SelectObject(dc, it.font);
+  vltest::Bitmap probe(1, 1);
+  SelectObject(probe.dc, it.font);
   RECT need{0, 0, width, 0};
-  DrawTextW(dc, it.text.c_str(), -1, &need, format | DT_CALCRECT);
-  const int w = std::max<int>(need.right, width) + 8, h = need.bottom + 8;
-  BITMAPINFOHEADER header{sizeof header, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                    &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(probe.dc, it.text.c_str(), -1, &need, format | DT_CALCRECT);
+  TEXTMETRICW metrics;
+  GetTextMetricsW(probe.dc, &metrics);
+  vltest::Bitmap ink(std::max<int>(need.right, width) + 8, need.bottom + 8);
+  SelectObject(ink.dc, it.font);
+  PatBlt(ink.dc, 0, 0, ink.width, ink.height, WHITENESS);
+  SetBkMode(ink.dc, TRANSPARENT);
   RECT at{0, 0, width, need.bottom};  // the same wrapping as in the control
-  DrawTextW(dc, it.text.c_str(), -1, &at, format | DT_NOCLIP);
+  DrawTextW(ink.dc, it.text.c_str(), -1, &at, format | DT_NOCLIP);
   GdiFlush();
   int right = 0, bottom = 0;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if ((static_cast<const DWORD*>(bits)[y * w + x] & 0xFFFFFF) == 0xFFFFFF) continue;
+  for (int y = 0; y < ink.height; ++y) {
+    for (int x = 0; x < ink.width; ++x) {
+      if (ink.At(x, y) == RGB(255, 255, 255)) continue;
       right = std::max(right, x + 1);
       bottom = std::max(bottom, y + 1);
     }
   }
-  TEXTMETRICW metrics;
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  SelectObject(dc, font);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  const std::string lines = std::to_string(need.bottom / std::max<int>(metrics.tmHeight, 1));
-  if (right > width) {
-    return "text too wide by " + std::to_string(right - width) + " px (needs " +
-           std::to_string(right) + ", has " + std::to_string(width) + ")";
-  }
-  if (bottom > height) {
-    return "text cut by " + std::to_string(bottom - height) + " px at the bottom (" + lines +
-           " line(s) need " + std::to_string(bottom) + " px, " + std::to_string(height) +
-           " px show)";
-  }
+  if (right > width)
+    return "text too wide by " + I(right - width) + " px (needs " + I(right) + ", has " + I(width) +
+           ")";
+  if (bottom > height)
+    return "text cut by " + I(bottom - height) + " px at the bottom (" +
+           I(need.bottom / std::max<int>(metrics.tmHeight, 1)) + " line(s) need " + I(bottom) +
+           " px, " + I(height) + " px show)";
   return {};
 }
 
-// The window as it shows on the screen, as a BMP file (montage turns it into a picture).
-void SaveScreenshot(HWND top, const std::string& path) {
-  RECT r, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  GetWindowRect(top, &r);
-  IntersectRect(&r, &r, &screen);  // Wine copies nothing from a rectangle past the screen
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  BITMAPINFOHEADER header{sizeof header, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HDC display = GetDC(nullptr), memory = CreateCompatibleDC(display);
-  HBITMAP bitmap = CreateDIBSection(memory, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                    &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, display, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof header + size), 0, 0,
-                        sizeof file + sizeof header};
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, display);
-}
-
+// The program's controls; a window is also checked against the pixels its twips give (edges
+// rounded) and the text it shows (a text box's own buffer is not the window's text).
 std::vector<Item> ItemsOf(const vl::Form& form) {
   using K = vl::ControlKind;
   HWND top = reinterpret_cast<HWND>(form.Handle());
   const auto& window = *vl::win32::FormWindow::Of(top);
   auto& fonts = static_cast<vl::win32::Win32WindowSystem&>(form.platform().windows()).Fonts();
+  const auto px = [dpi = GetDpiForWindow(top)](int twips) { return MulDiv(twips, dpi, 1440); };
   std::vector<Item> items;
   for (const auto& c : form.Controls()) {
+    const K kind = c->Kind();
     Item it;
-    it.name = c->Name();
+    it.name = N(c->Name());
     it.hwnd = window.ControlWindow(*c);
     it.parent = c->Container() != nullptr ? window.ControlWindow(*c->Container()) : top;
     for (const vl::Control* o = c.get(); o != nullptr; o = o->Container())
       it.overlay = it.overlay || kOverlays.contains(form.Name() + L"/" + o->Name());
+    const vl::Rect& b = c->Bounds();
+    RECT design{px(b.left), px(b.top), px(b.left + b.width), px(b.top + b.height)};
+    const RECT on = InTop(top, it.parent, true);
+    OffsetRect(&design, on.left, on.top);
     if (it.hwnd != nullptr) {
       it.visible = IsWindowVisible(it.hwnd) != FALSE;
       it.rect = InTop(top, it.hwnd, false);
-    } else {  // a shape or a line: its design rectangle on its container, at least 1 px wide
-      const vl::Rect& b = c->Bounds();
-      auto px = [&](int twips) { return MulDiv(twips, window.Dpi(), 1440); };
-      const RECT on = InTop(top, it.parent, true);
-      it.rect = {std::min(px(b.left), px(b.left + b.width)),
-                 std::min(px(b.top), px(b.top + b.height)),
-                 std::max(px(b.left), px(b.left + b.width)) + 1,
-                 std::max(px(b.top), px(b.top + b.height)) + 1};
-      OffsetRect(&it.rect, on.left, on.top);
+      wchar_t shows[1024] = {};
+      InternalGetWindowText(it.hwnd, shows, 1024);  // sends nothing: the panel may be in a pause
+      if (!EqualRect(&it.rect, &design))
+        it.misplaced = "lies at " + R(it.rect) + ", its twips give " + R(design);
+      else if (kind != K::TextBox && shows != c->Text())
+        it.misplaced = "shows \"" + N(shows) + "\", not \"" + N(c->Text()) + "\"";
+    } else {  // a shape or a line: its design rectangle, at least 1 px wide
+      it.rect = {std::min(design.left, design.right), std::min(design.top, design.bottom),
+                 std::max(design.left, design.right) + 1, std::max(design.top, design.bottom) + 1};
       it.visible = c->Visible() && IsWindowVisible(it.parent);
     }
     it.text = c->Text();
     it.font = fonts.Get(c->GetFont(), window.Dpi());
-    const K kind = c->Kind();
     it.fit = kind == K::Label      ? Fit::Wrap
              : kind == K::Button   ? Fit::Button
              : kind == K::TextBox  ? Fit::Line
              : kind == K::CheckBox ? Fit::CheckBox
              : kind == K::Frame    ? Fit::Caption
                                    : Fit::None;
-    DWORD_PTR margins = 0;
-    if (kind == K::TextBox && it.visible &&
-        SendMessageTimeoutW(it.hwnd, EM_GETMARGINS, 0, 0, SMTO_NORMAL, 100, &margins) != 0) {
-      it.margins = LOWORD(margins) + HIWORD(margins);
-    }
     items.push_back(std::move(it));
   }
   return items;
@@ -234,61 +212,62 @@ std::vector<Item> ItemsOf(const vl::Form& form) {
 std::vector<Item> ItemsOfDialog(HWND box) {
   std::vector<Item> items;
   for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t kind[32] = {}, text[1024] = {};
+    wchar_t kind[32] = {};
     GetClassNameW(c, kind, 32);
-    GetWindowTextW(c, text, 1024);
-    const std::wstring k = kind;
-    Item it{k + L"(" + std::to_wstring(GetDlgCtrlID(c)) + L")",
-            c,
-            IsWindowVisible(c) != FALSE,
-            InTop(box, c, false),
-            box,
-            text,
-            reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0))};
-    it.fit = _wcsicmp(kind, L"Static") == 0   ? Fit::Wrap
-             : _wcsicmp(kind, L"Button") == 0 ? Fit::PushButton
-                                              : Fit::Line;
-    if (it.fit == Fit::Line) {
-      const auto m = static_cast<DWORD>(SendMessageW(c, EM_GETMARGINS, 0, 0));
-      it.margins = LOWORD(m) + HIWORD(m);
-    }
-    items.push_back(std::move(it));
+    const Fit fit = _wcsicmp(kind, L"Static") == 0   ? Fit::Wrap
+                    : _wcsicmp(kind, L"Button") == 0 ? Fit::PushButton
+                                                     : Fit::Line;
+    items.push_back({N(kind) + "(" + I(GetDlgCtrlID(c)) + ")",
+                     c,
+                     box,
+                     InTop(box, c, false),
+                     IsWindowVisible(c) != FALSE,
+                     false,
+                     vltest::TextOf(c),
+                     reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)),
+                     fit,
+                     {}});
   }
   return items;
 }
 
 std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const std::string& window,
                                 const std::string& state) {
-  const int dpi = static_cast<int>(GetDpiForWindow(top));
-  const std::string where = std::to_string(dpi) + " dpi, " + window + ", " + state + ": ";
+  const std::string dpi = I(GetDpiForWindow(top));
   if (const char* dir = std::getenv("VL_AUDIT_DIR")) {
-    SaveScreenshot(
-        top, std::string(dir) + "/" + std::to_string(dpi) + "-" + window + "-" + state + ".bmp");
+    RECT r, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    GetWindowRect(top, &r);
+    IntersectRect(&r, &r, &screen);  // Wine copies nothing from a rectangle past the screen
+    vltest::Bitmap(r).Save(std::string(dir) + "/" + dpi + "-" + window + "-" + state + ".bmp");
   }
   std::set<std::string> faults;  // one line per fault, whatever pair found it
+  auto add = [&](const std::string& fault) {
+    faults.insert(dpi + " dpi, " + window + ", " + state + ": " + fault);
+  };
   auto name = [&](HWND w) -> std::string {
     for (; w != nullptr && w != top; w = GetParent(w)) {
       for (const Item& it : items)
-        if (it.hwnd == w) return Narrow(it.name);
+        if (it.hwnd == w) return it.name;
     }
     return "the window itself";
+  };
+  auto find = [&](const std::string& n) {
+    const auto it = std::find_if(items.begin(), items.end(), [&](auto& i) { return i.name == n; });
+    return it != items.end() ? &*it : nullptr;
   };
   std::vector<const Item*> shown;
   RECT client;
   GetClientRect(top, &client);
   for (const Item& it : items) {
     RECT area = ShownArea(top, it.parent), seen;
+    if (!it.misplaced.empty()) add(it.name + " " + it.misplaced);
     if (!it.visible || !IntersectRect(&seen, &it.rect, &area)) continue;  // out of sight
-    const std::string n = Narrow(it.name);
-    if (const int out = Outside(it.rect, client); out > 0) {
-      faults.insert(where + n + " straddles the edge of the client area: " + std::to_string(out) +
-                    " px outside");
-    } else if (const int past = Outside(it.rect, area); past > 0) {
-      faults.insert(where + n + " straddles the edge of " + name(it.parent) + ": " +
-                    std::to_string(past) + " px outside");
-    }
-    if (std::string fault = TextFault(it, dpi); !fault.empty())
-      faults.insert(where + n + " text clipped: " + fault);
+    if (const int out = Outside(it.rect, client); out > 0)
+      add(it.name + " straddles the edge of the client area: " + I(out) + " px outside");
+    else if (const int past = Outside(it.rect, area); past > 0)
+      add(it.name + " straddles the edge of " + name(it.parent) + ": " + I(past) + " px outside");
+    if (std::string fault = TextFault(it, GetDpiForWindow(top)); !fault.empty())
+      add(it.name + " text clipped: " + fault);
     if (it.hwnd != nullptr) shown.push_back(&it);
   }
   for (size_t i = 0; i < shown.size(); ++i) {
@@ -299,35 +278,24 @@ std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const 
           !IntersectRect(&both, &a.rect, &b.rect)) {
         continue;
       }
-      if (!a.overlay && !b.overlay) {
-        faults.insert(where + Narrow(a.name) + " and " + Narrow(b.name) + " overlap by " +
-                      std::to_string(both.right - both.left) + "x" +
-                      std::to_string(both.bottom - both.top) + " px");
-      }
+      if (!a.overlay && !b.overlay)
+        add(a.name + " and " + b.name + " overlap by " + I(both.right - both.left) + "x" +
+            I(both.bottom - both.top) + " px");
       for (const Item* o : {&a, &b}) {  // the overlays are the window's own controls
         const POINT centre{(o->rect.left + o->rect.right) / 2, (o->rect.top + o->rect.bottom) / 2};
         const HWND hit = HitAt(top, centre);
         if (o->overlay && o->parent == top && hit != o->hwnd && !IsChild(o->hwnd, hit))
-          faults.insert(where + Narrow(o->name) + " is covered: a click at its centre reaches " +
-                        name(hit));
+          add(o->name + " is covered: a click at its centre reaches " + name(hit));
       }
     }
   }
-  for (const Between& rule : kOrder) {
-    auto find = [&](const wchar_t* n) {
-      return std::find_if(items.begin(), items.end(), [n](const Item& it) { return it.name == n; });
-    };
-    if (Narrow(rule.window) != window || find(rule.control) == items.end()) continue;
-    const RECT& r = find(rule.control)->rect;
-    const int above = find(rule.below)->rect.bottom - r.top;
-    const int below = r.bottom - find(rule.above)->rect.top;
-    if (above > 0 || below > 0) {
-      faults.insert(where + Narrow(rule.control) + " is not between " + Narrow(rule.below) +
-                    " and " + Narrow(rule.above) + ": " + std::to_string(std::max(above, below)) +
-                    " px " +
-                    (below > 0 ? "below the top of " + Narrow(rule.above)
-                               : "above the bottom of " + Narrow(rule.below)));
-    }
+  for (const auto& [win, control, below, above] : kOrder) {
+    const Item *c = find(control), *b = find(below), *a = find(above);
+    if (win != window || c == nullptr) continue;
+    const int up = b->rect.bottom - c->rect.top, down = c->rect.bottom - a->rect.top;
+    if (up > 0 || down > 0)
+      add(control + " is not between " + below + " and " + above + ": " + I(std::max(up, down)) +
+          " px " + (down > 0 ? "below the top of " + above : "above the bottom of " + below));
   }
   return {faults.begin(), faults.end()};
 }
@@ -348,8 +316,7 @@ class ScreenAudit : public ::testing::Test {
     form.SetAlwaysOnTop();
     vltest::PumpFor(100);
     form.LetPaint();
-    Report(
-        Faults(reinterpret_cast<HWND>(form.Handle()), ItemsOf(form), Narrow(form.Name()), state));
+    Report(Faults(reinterpret_cast<HWND>(form.Handle()), ItemsOf(form), N(form.Name()), state));
   }
 
   // The panel as after the handshake, with a target user; without a room its watchdog would
@@ -372,12 +339,10 @@ class ScreenAudit : public ::testing::Test {
     HWND frame = vl::win32::FormWindow::Of(top)->ControlWindow(panel[L"frameerreur"]);
     std::vector<std::string> faults;
     std::thread watcher([&] {
-      RECT client, r;
+      RECT client;
       GetClientRect(top, &client);
-      for (int waited = 0; waited < 3000; waited += 10) {
-        GetWindowRect(frame, &r);
-        MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
-        if (r.top < client.bottom) break;
+      for (int waited = 0; waited < 3000 && InTop(top, frame, false).top >= client.bottom;
+           waited += 10) {
         Sleep(10);
       }
       Sleep(200);  // the panel's LetPaint before its pause
