@@ -66,9 +66,9 @@ TEST(DrawChallenge, AlwaysFiveDigitsAndFollowsTheSeed) {
       {{0.12345}, L"12345"},     {{0.999999}, L"99999"},     {{0.0, 0.0}, L"10000"},
       {{0.05, 0.999}, L"95000"}, {{0.09999, 0.5}, L"59999"}, {{1.0}, L"99999"},
       {{-0.5, 2.0}, L"90000"}};
-  for (const auto& [draws, challenge] : cases) {
+  for (const auto& c : cases) {
     std::size_t next = 0;
-    EXPECT_EQ(DrawChallenge([&] { return draws.at(next++); }), challenge);
+    EXPECT_EQ(DrawChallenge([&] { return c.first.at(next++); }), c.second);
   }
   EXPECT_EQ(DrawChallenge(std::uint64_t{1}), DrawChallenge(std::uint64_t{1}));
   EXPECT_NE(DrawChallenge(std::uint64_t{1}), DrawChallenge(std::uint64_t{2}));
