@@ -2,21 +2,16 @@
 // of the chat control costs, whatever the length, and reading again allocates nothing.
 // Side by side with a plain copy of the same text (the floor: the text has to cross over from
 // the client) and with a naive split of the whole chat into lines.
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
-#include <string>
-#include <vector>
 
 #include "Ratios.h"
 #include "platform/ForeignWindows.h"
 #include "room/ChatReader.h"
 
-namespace {
-
-std::atomic<long> allocations{0};
-
-}  // namespace
+static std::atomic<long> allocations{0};
 
 // Counting every allocation of the process tells whether a tick allocates. GCC takes the
 // malloc inside operator new for a mismatch with the free inside operator delete.
@@ -36,80 +31,53 @@ void operator delete(void* p, std::size_t) noexcept {
 
 namespace {
 
-// A chat control whose text is copied out on each read, as WM_GETTEXT copies it.
-class ChatControl : public vl::ForeignWindows {
- public:
-  explicit ChatControl(std::wstring text) : text_(std::move(text)) {}
-  vl::WindowHandle FindChild(vl::WindowHandle, vl::WindowHandle, std::wstring_view) override {
-    return 0;
-  }
-  vl::WindowHandle Parent(vl::WindowHandle) override { return 0; }
-  std::wstring ClassName(vl::WindowHandle) override { return {}; }
-  std::wstring Title(vl::WindowHandle) override { return {}; }
-  vl::WindowHandle WindowAtPoint(vl::Point) override { return 0; }
-  vl::Point CursorPosition() override { return {}; }
-  int TextLength(vl::WindowHandle) override { return static_cast<int>(text_.size()); }
-  void ReadText(vl::WindowHandle, std::wstring& out) override { out.assign(text_); }
-  bool SetText(vl::WindowHandle, std::wstring_view) override { return false; }
-  void ButtonDown(vl::WindowHandle) override {}
-  void ButtonUp(vl::WindowHandle) override {}
-  bool IsEnabled(vl::WindowHandle) override { return false; }
+using namespace vl;
 
- private:
-  std::wstring text_;
+// A chat control whose text is copied out on each read, as WM_GETTEXT copies it.
+struct ChatControl : ForeignWindows {
+  std::wstring text;
+  WindowHandle FindChild(WindowHandle, WindowHandle, std::wstring_view) override { return 0; }
+  WindowHandle Parent(WindowHandle) override { return 0; }
+  std::wstring ClassName(WindowHandle) override { return {}; }
+  std::wstring Title(WindowHandle) override { return {}; }
+  WindowHandle WindowAtPoint(Point) override { return 0; }
+  Point CursorPosition() override { return {}; }
+  int TextLength(WindowHandle) override { return static_cast<int>(text.size()); }
+  void ReadText(WindowHandle, std::wstring& out) override { out.assign(text); }
+  bool SetText(WindowHandle, std::wstring_view) override { return false; }
+  void ButtonDown(WindowHandle) override {}
+  void ButtonUp(WindowHandle) override {}
+  bool IsEnabled(WindowHandle) override { return false; }
 };
 
-std::wstring Chat(long lines) {
-  std::wstring chat;
-  for (long i = 0; i < lines; ++i) {
-    chat += L"(12:" + std::to_wstring(i % 60) + L") Utilisateur" + std::to_wstring(i % 97) +
-            L": un message ordinaire du salon\r\n";
-  }
-  return chat;
-}
+enum Way { kPlainCopy, kChatReader, kNaiveSplit };
 
-void BM_PlainCopy(benchmark::State& state) {
-  ChatControl control(Chat(state.range(0)));
+void BM_Read(benchmark::State& state, Way way) {
+  ChatControl control;
+  for (long i = 0; i < state.range(0); ++i)
+    control.text += L"(12:" + std::to_wstring(i % 60) + L") Utilisateur" + std::to_wstring(i % 97) +
+                    L": un message ordinaire du salon\r\n";
   std::wstring buffer;
-  for (auto _ : state) {
-    control.ReadText(1, buffer);
-    benchmark::DoNotOptimize(buffer.data());
-  }
-}
-
-void BM_ChatReader(benchmark::State& state) {
-  ChatControl control(Chat(state.range(0)));
-  std::wstring chat;
-  vl::ReadChatText(control, 1, chat);  // the first read sizes the buffer
+  ReadChatText(control, 1, buffer);  // the first read sizes the buffer
   const long before = allocations.load();
   for (auto _ : state) {
-    auto last = vl::ReadChatText(control, 1, chat);
-    benchmark::DoNotOptimize(last);
+    if (way == kChatReader) benchmark::DoNotOptimize(ReadChatText(control, 1, buffer));
+    if (way != kChatReader) control.ReadText(1, buffer);
+    std::vector<std::wstring> lines;
+    for (size_t from = 0, at; way == kNaiveSplit && from <= buffer.size(); from = at + 2) {
+      at = std::min(buffer.find(L"\r\n", from), buffer.size());
+      lines.push_back(buffer.substr(from, at - from));
+    }
+    benchmark::DoNotOptimize(lines.data());
+    benchmark::DoNotOptimize(buffer.data());
   }
   state.counters["allocs_per_tick"] =
       static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());
 }
 
-void BM_NaiveSplit(benchmark::State& state) {
-  ChatControl control(Chat(state.range(0)));
-  std::wstring buffer;
-  for (auto _ : state) {
-    control.ReadText(1, buffer);
-    std::vector<std::wstring> lines;
-    size_t from = 0;
-    for (size_t at = buffer.find(L"\r\n"); at != std::wstring::npos;
-         at = buffer.find(L"\r\n", from)) {
-      lines.push_back(buffer.substr(from, at - from));
-      from = at + 2;
-    }
-    lines.push_back(buffer.substr(from));
-    benchmark::DoNotOptimize(lines.data());
-  }
-}
-
-BENCHMARK(BM_PlainCopy)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ChatReader)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_NaiveSplit)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Read, PlainCopy, kPlainCopy)->RangeMultiplier(10)->Range(1000, 1000000);
+BENCHMARK_CAPTURE(BM_Read, ChatReader, kChatReader)->RangeMultiplier(10)->Range(1000, 1000000);
+BENCHMARK_CAPTURE(BM_Read, NaiveSplit, kNaiveSplit)->RangeMultiplier(10)->Range(1000, 1000000);
 
 }  // namespace
 
@@ -117,6 +85,6 @@ int main(int argc, char** argv) {
   // Per chat length in lines, the cost in plain copies.
   return vl::bench::RunWithRatios(
       argc, argv,
-      {{"chat reader / plain copy, lines", "BM_ChatReader", "BM_PlainCopy"},
-       {"naive split / plain copy, lines", "BM_NaiveSplit", "BM_PlainCopy"}});
+      {{"chat reader / plain copy, lines", "BM_Read/ChatReader", "BM_Read/PlainCopy"},
+       {"naive split / plain copy, lines", "BM_Read/NaiveSplit", "BM_Read/PlainCopy"}});
 }

@@ -9,7 +9,9 @@ namespace {
 
 class HandshakeTest : public AppFixture {
  protected:
-  int IdentSends() { return room.CountPosted(app.records.shared.IdentText); }
+  int IdentSends() {
+    return static_cast<int>(std::ranges::count(room.Posted(), app.records.shared.IdentText));
+  }
   // The room bot answers the identification line the given time it is sent.
   void AnswerAt(int send) {
     room.onPosted = [this, send](const std::wstring& text) {

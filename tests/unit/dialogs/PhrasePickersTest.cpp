@@ -36,6 +36,7 @@ class PhrasePickersTest : public OpenPanelTest {
 
 TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
   const std::wstring kick = L"/msg RoomBot Alice, kick", puni = L"/msg RoomBot Alice, puni";
+  const std::wstring insult = L" insultes répétées (par Modo )";
   struct Case {
     bool kick, punish, signe;
     int line;  // -1: the typed reason is sent
@@ -43,12 +44,7 @@ TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
     Lines sent;
   };
   const Case cases[] = {
-      {true,
-       true,
-       true,
-       21,
-       L"",
-       {kick + L" insultes répétées (par Modo )", puni + L" insultes répétées (par Modo )"}},
+      {true, true, true, 21, L"", {kick + insult, puni + insult}},
       {true, false, false, 15, L"", {kick}},  // an empty line: the bare verb
       {false, true, true, 15, L"", {puni + L" (par Modo )"}},
       {true, false, false, -1, L"  spam ", {kick + L"   spam "}},

@@ -44,9 +44,6 @@ class FakeRoom {
   }
   void AddLine(const std::wstring& line) { ChatText() += line + L"\r\n"; }
   const Lines& Posted() const { return posted_; }
-  int CountPosted(const std::wstring& text) const {
-    return static_cast<int>(std::count(posted_.begin(), posted_.end(), text));
-  }
   FakeWindow& Mic1() { return fake_.desktop().Window(buttons.at(7)); }
   FakeWindow& Mic2() { return fake_.desktop().Window(buttons.at(8)); }
   void PointAtRoom() { fake_.desktop().PointAt(Point{900, 80}, room); }
