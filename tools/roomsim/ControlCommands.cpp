@@ -122,6 +122,14 @@ ParsedControl ParseControlCommand(const std::wstring& line) {
   }
   if (verb == L"bot") return ParseBot(args);
   if (verb == L"traffic") return ParseNumber(ControlVerb::Traffic, args, 50);
+  if (verb == L"hang") return ParseNumber(ControlVerb::Hang, args, 600000);
+  if (verb == L"trim") return ParseNumber(ControlVerb::Trim, args, 1000000);
+  if (verb == L"replace") {
+    if (args != L"chat" && args != L"input" && args != L"buttons") {
+      return Fail(L"replace wants chat, input or buttons");
+    }
+    return ParseWithText(ControlVerb::Replace, args, false);
+  }
   if (args.empty() && verb == L"close") return Ok(Cmd(ControlVerb::Close));
   if (args.empty() && verb == L"quit") return Ok(Cmd(ControlVerb::Quit));
   return Fail(L"unknown command: " + line);

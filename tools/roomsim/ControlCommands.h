@@ -20,6 +20,9 @@ enum class ControlVerb {
   BotWrong,   // bot wrong on|off
   BotDelay,   // bot delay MS
   Traffic,    // traffic RATE
+  Hang,       // hang MS: the room's thread takes no message for MS milliseconds
+  Replace,    // replace chat|input|buttons: new controls in place of the old ones
+  Trim,       // trim N: the oldest N chat lines go, as a bounded history drops them
   Close,      // close
   Quit,       // quit
 };
@@ -31,7 +34,7 @@ struct ControlCommand {
   bool french = false;   // join: the French join line
   bool withTime = true;  // join: "(hh:mm) " before the join line
   bool on = false;       // bot silent / bot wrong
-  long long number = 0;  // bot level, bot delay, traffic
+  long long number = 0;  // bot level, bot delay, traffic, hang, trim
 };
 
 struct ParsedControl {

@@ -168,6 +168,12 @@ void Room::Run(const ControlCommand& c) {
       return bot_.SetDelay(static_cast<int>(c.number));
     case ControlVerb::Traffic:
       return SetTraffic(static_cast<int>(c.number));
+    case ControlVerb::Hang:
+      return host_.Hang(static_cast<int>(c.number));
+    case ControlVerb::Replace:
+      return host_.ReplaceControls(c.text);
+    case ControlVerb::Trim:
+      return host_.TrimChat(static_cast<int>(c.number));
     case ControlVerb::Close:
       return Close();
     case ControlVerb::Quit:

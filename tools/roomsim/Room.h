@@ -28,6 +28,10 @@ class RoomHost {
   virtual void RemoveUser(const std::wstring& nick) = 0;
   virtual void ShowMicButtons(MicButtons buttons) = 0;
   virtual void CloseRoomWindow() = 0;
+  // Faults of a real client, staged for the tests; a host without windows has none to stage.
+  virtual void Hang(int /*ms*/) {}
+  virtual void ReplaceControls(const std::wstring& /*which*/) {}
+  virtual void TrimChat(int /*lines*/) {}
   virtual void Quit() = 0;
   virtual ClockTime Now() = 0;
   virtual std::int64_t ElapsedMs() = 0;

@@ -104,19 +104,21 @@ bool SimWindows::Create() {
 void SimWindows::CreateRoomChildren() {
   chat_ = CreateChatBox(roomWindow_, kChatId);
   input_ = Child(L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, roomWindow_, kInputId);
-  for (int i = 1; i <= options_.buttons; ++i) {
-    HWND b = Child(L"Button", ButtonCaption(i).c_str(), BS_PUSHBUTTON | WS_TABSTOP, roomWindow_,
-                   kFirstButtonId + i - 1);
-    HookButton(b, i, &buttonListener_);
-    buttons_.push_back(b);
-  }
+  for (int i = 1; i <= options_.buttons; ++i)
+    buttons_.push_back(CreateButton(i));
   list_ = Child(L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS, roomWindow_,
                 kListId);
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
   for (HWND w : {chat_, input_, list_})
     SendMessageW(w, WM_SETFONT, font, TRUE);
-  for (HWND w : buttons_)
-    SendMessageW(w, WM_SETFONT, font, TRUE);
+}
+
+HWND SimWindows::CreateButton(int index) {
+  HWND b = Child(L"Button", ButtonCaption(index).c_str(), BS_PUSHBUTTON | WS_TABSTOP, roomWindow_,
+                 kFirstButtonId + index - 1);
+  HookButton(b, index, &buttonListener_);
+  SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+  return b;
 }
 
 void SimWindows::LayOut() {
@@ -286,6 +288,59 @@ void SimWindows::CloseRoomWindow() {
   roomWindow_ = chat_ = input_ = list_ = nullptr;
   buttons_.clear();
   InvalidateRect(frame_, nullptr, TRUE);
+}
+
+// The room's thread takes no message meanwhile, as a client busy or stuck does.
+void SimWindows::Hang(int ms) {
+  Log("hang", std::to_wstring(ms));
+  Sleep(static_cast<DWORD>(ms));
+  Log("hang", L"end");
+}
+
+// New controls in place of the old ones, in the same room window: the old handles go, the
+// new windows come after the others in the order of children, the chat keeps its lines.
+void SimWindows::ReplaceControls(const std::wstring& which) {
+  if (roomWindow_ == nullptr) return;
+  if (which == L"chat") {
+    const std::wstring text = WindowText(chat_);
+    DestroyWindow(chat_);
+    chat_ = CreateChatBox(roomWindow_, kChatId);
+    SendMessageW(chat_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+    for (std::size_t from = 0, end; (end = text.find(L"\r\n", from)) != std::wstring::npos;
+         from = end + 2) {
+      AppendChatLine(chat_, text.substr(from, end - from));
+    }
+  } else if (which == L"input") {
+    DestroyWindow(input_);
+    input_ = Child(L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, roomWindow_, kInputId);
+    SendMessageW(input_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
+  } else {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      DestroyWindow(buttons_[i]);
+      buttons_[i] = CreateButton(static_cast<int>(i) + 1);
+    }
+  }
+  LayOut();
+  Log("replaced", which);
+  LogReady();
+}
+
+// The chat counts a paragraph end as one character where WM_GETTEXT shows CR LF.
+void SimWindows::TrimChat(int lines) {
+  const std::wstring text = WindowText(chat_);
+  std::size_t at = 0;
+  int dropped = 0;
+  for (; dropped < lines; ++dropped) {
+    const std::size_t end = text.find(L"\r\n", at);
+    if (end == std::wstring::npos) break;
+    at = end + 2;
+  }
+  const auto chars = static_cast<LPARAM>(at - static_cast<std::size_t>(dropped));
+  SendMessageW(chat_, EM_SETSEL, 0, chars);
+  SendMessageW(chat_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+  Log("trim", std::to_wstring(dropped));
 }
 
 void SimWindows::Quit() {

@@ -36,6 +36,9 @@ class SimWindows : public RoomHost {
   void RemoveUser(const std::wstring& nick) override;
   void ShowMicButtons(MicButtons buttons) override;
   void CloseRoomWindow() override;
+  void Hang(int ms) override;
+  void ReplaceControls(const std::wstring& which) override;
+  void TrimChat(int lines) override;
   void Quit() override;
   ClockTime Now() override;
   std::int64_t ElapsedMs() override;
@@ -46,6 +49,7 @@ class SimWindows : public RoomHost {
   static LRESULT CALLBACK RoomProc(HWND, UINT, WPARAM, LPARAM);
   bool RegisterClasses();
   void CreateRoomChildren();
+  HWND CreateButton(int index);
   void LayOut();
   void LogReady();
   void OnTimer();

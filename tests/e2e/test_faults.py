@@ -1,0 +1,90 @@
+"""Faults of a live room: a client that hangs, controls the client replaces, a settings file
+that cannot be written. Verdelune must answer the moderator throughout and lose nothing."""
+
+import re
+import time
+import unittest
+
+from harness import SessionTest, wait
+
+GREETING = {"Parametres": {"SalutNouvUser": "O"}, "Raisons": {"1": "Bienvenue $N !"}}
+
+
+class Hang(SessionTest):
+    settings = GREETING
+
+    def answers(self, panel, act, text):
+        """Seconds from the moderator's action until the panel shows `text` in its client area;
+        the probe's own time is counted in."""
+        start = time.monotonic()
+        act()
+        wait(lambda: any(text in c.title and c.rect[1] < panel.rect[3]
+                         for c in self.env.controls(panel)), 5, f"{text!r} in view")
+        return time.monotonic() - start
+
+    def hang(self, ms):
+        panel = self.s.open_panel()
+        since = self.log.mark()
+        self.room.send("join Zoé en notime", f"hang {ms}")
+        self.log.wait_for("hang", f"^{ms}$", 5, since)
+        took = [self.answers(panel, lambda: self.env.click_text(panel, "Met noir"),
+                             "Pseudo user manquant"),
+                self.answers(panel, lambda: self.menu(panel, "Right", "Return"),
+                             "Robot en pause")]
+        print(f"hang {ms} ms: the panel answered in {', '.join(f'{t:.2f}' for t in took)} s")
+        self.assertLess(max(took), 1.5, "the panel answers while the client hangs")
+        self.log.wait_for("hang", "^end$", ms / 1000 + 10, since)
+        # The join line still last is greeted once; then everything goes on.
+        self.sent("Bienvenue Zoé !", since, 5)
+        self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
+        self.assertEqual(len(self.log.matching("chat", "Bienvenue Zoé !$", since)), 1)
+        self.menu(panel, "Right", "Return")  # out of pause: the capture again
+        since = self.log.mark()
+        self.env.click_text(self.s.pick("Zoé"), "Met noir")
+        self.sent("/msg RoomBot Zoé, noir", since)
+
+    def test_ten_seconds(self):
+        self.hang(10000)
+
+    def test_one_minute(self):
+        self.hang(60000)
+
+
+class ReplacedControls(SessionTest):
+    settings = GREETING
+
+    def test_new_chat_input_and_buttons_then_a_join_gets_one_greeting(self):
+        self.s.open_panel()
+        for what in ("chat", "input", "buttons"):
+            self.room.command(f"replace {what}")
+        time.sleep(2)  # the watchdog's second
+        since = self.log.mark()
+        self.room.command("join Zoé en notime")
+        self.sent("Bienvenue Zoé !", since, 5)
+        self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
+        self.assertEqual(len(self.log.matching("chat", "Bienvenue Zoé !$", since)), 1)
+        self.assertIsNone(self.s.vl.proc.poll(), "the program goes on")
+
+
+class UnwritableSettings(SessionTest):
+    def test_the_moderator_is_told_once_and_the_program_goes_on(self):
+        panel = self.s.open_panel()
+        # A folder in the file's place: no write can succeed, even for root, as the tests run.
+        ini = self.s.vl.folder / "verdelune.ini"
+        ini.unlink()
+        ini.mkdir()
+        self.menu(panel, "Return", "Down", "Down", "Return")  # the entry sound, on
+        box = self.env.wait_window("Verdelune", 10, having=None)
+        texts = " ".join(c.title for c in self.env.controls(box))
+        self.assertIn("verdelune.ini", texts)
+        self.assertTrue(re.search("Program Files", texts), texts)
+        self.shot("unsaved")
+        self.env.click_text(box, "OK")
+        self.menu(panel, "Return", "Down", "Down", "Return")  # off again: not told twice
+        time.sleep(2)
+        self.assertEqual(self.env.windows_titled("Verdelune"), [])
+        self.assertIsNone(self.s.vl.proc.poll(), "the program goes on")
+
+
+if __name__ == "__main__":
+    unittest.main()
