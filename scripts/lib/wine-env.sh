@@ -46,6 +46,19 @@ vl_wine_unmanaged_windows() {
   wineserver -w || true
 }
 
+# Every program of the prefix in one Wine virtual desktop of the screen's size, where Wine
+# frames, activates and stacks the windows itself, as Windows does (see docs/wine.md).
+vl_wine_virtual_desktop() {
+  local reg size
+  size=$(echo "${VL_SCREEN:-1280x1024x24}" | cut -dx -f1,2)
+  reg=$(mktemp --suffix=.reg)
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n' >"$reg"
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="%s"\r\n' "$size" >>"$reg"
+  DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1 || true
+  wineserver -w || true
+  rm -f "$reg"
+}
+
 # Starts Xvfb on a free display and exports DISPLAY; VL_XVFB_PID holds its process id.
 vl_start_xvfb() {
   local fifo

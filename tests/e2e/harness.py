@@ -55,7 +55,13 @@ class Environment:
     def __init__(self):
         if not os.environ.get("DISPLAY"):
             raise RuntimeError("no DISPLAY: run the tests through scripts/test, or start Xvfb")
-        self.out = Path(os.environ["VL_E2E_OUT"])
+        # The virtual desktop's journeys run in a prefix of their own (see scripts/test).
+        desktop = os.environ.get("VL_E2E_DESKTOP")
+        if desktop and not os.environ.get("VL_WINEPREFIX_DESKTOP"):
+            raise RuntimeError("no VL_WINEPREFIX_DESKTOP: run the tests through scripts/test")
+        if desktop:
+            os.environ["WINEPREFIX"] = os.environ["VL_WINEPREFIX_DESKTOP"]
+        self.out = Path(os.environ["VL_E2E_OUT"]) / ("vd" if desktop else "")
         self.out.mkdir(parents=True, exist_ok=True)
         self._processes = set()
         atexit.register(self.close)
