@@ -9,8 +9,6 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
-
 using Message = std::tuple<UINT, WPARAM, LPARAM>;
 constexpr LPARAM kIn = MAKELPARAM(2, 2);
 constexpr Message kLDown{WM_LBUTTONDOWN, MK_LBUTTON, kIn}, kLUp{WM_LBUTTONUP, 0, kIn},
@@ -53,13 +51,9 @@ TEST(FormEvents, MessagesBecomeTheEventsInOrder) {
   for (const Case& c : kCases) {
     vltest::SampleForm form(platform);  // a fresh one: no capture or focus left by another
     form.Load();
-    HWND target = form.Hwnd();
-    if (c.control != nullptr) {
-      form.Record(form[c.control], "c");
-      target = form.WindowOf(form[c.control]);
-    }
+    if (c.control != nullptr) form.Record(form[c.control], "c");
     for (const auto& [id, w, l] : c.messages)
-      SendMessageW(target, id, w, l);
+      SendMessageW(c.control ? form.WindowOf(form[c.control]) : form.Hwnd(), id, w, l);
     std::string seen;
     for (const auto& e : form.events)
       seen += (seen.empty() ? "" : " ") + e;
@@ -69,29 +63,24 @@ TEST(FormEvents, MessagesBecomeTheEventsInOrder) {
 }
 
 TEST_F(FormEventsTest, ACheckBoxTurnsItsOwnMark) {
-  vl::Control& check = form[L"Check1"];
+  HWND box = form.WindowOf(form[L"Check1"]);
   for (bool checked : {true, false}) {
-    SendMessageW(form.WindowOf(check), BM_CLICK, 0, 0);
-    EXPECT_EQ(check.Checked(), checked);
-    EXPECT_EQ(SendMessageW(form.WindowOf(check), BM_GETCHECK, 0, 0),
-              checked ? BST_CHECKED : BST_UNCHECKED);
+    SendMessageW(box, BM_CLICK, 0, 0);
+    EXPECT_EQ(form[L"Check1"].Checked(), checked);
+    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), checked ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
 TEST_F(FormEventsTest, TypingBecomesTheTextEnterTypesNothingAndItsHandlerMayUnload) {
   vl::Control& edit = form[L"PseudoManu"];
-  HWND box = form.WindowOf(edit);
+  HWND box = form.WindowOf(edit), window = form.Hwnd();
   SendMessageW(box, EM_SETSEL, 5, 5);
-  SendMessageW(box, WM_CHAR, L'!', 1);
-  SendMessageW(box, WM_CHAR, L'\r', 1);
-  EXPECT_EQ(edit.Text(), L"Alice!");
-  EXPECT_EQ(vltest::TextOf(box), L"Alice!");
+  for (wchar_t typed : {L'!', L'\r'})
+    SendMessageW(box, WM_CHAR, typed, 1);
+  EXPECT_EQ(edit.Text() + L"|" + vltest::TextOf(box), L"Alice!|Alice!");
   edit.SetText(L"\u00c9lodie");  // the program's own text, not taken for typing
-  EXPECT_EQ(vltest::TextOf(box), L"\u00c9lodie");
-  EXPECT_EQ(edit.Text(), L"\u00c9lodie");
-
+  EXPECT_EQ(edit.Text() + L"|" + vltest::TextOf(box), L"\u00c9lodie|\u00c9lodie");
   edit.onKeyDown = [this](int) { form.Unload(); };
-  HWND window = form.Hwnd();
   SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_FALSE(IsWindow(window));
 }
@@ -104,22 +93,19 @@ TEST_F(FormEventsTest, MenuCommandsReachTheirItems) {
   const UINT pauseId = GetMenuItemID(bar, 1);
   for (UINT id : {GetMenuItemID(GetSubMenu(bar, 0), 0), pauseId, pauseId, 9999u})
     SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  EXPECT_EQ(greet, 1);
-  EXPECT_EQ(pause, 2);
+  EXPECT_EQ(std::pair(greet, pause), std::pair(1, 2));
 }
 
 TEST_F(FormEventsTest, TheCloseBoxAsksTheForm) {
   HWND window = form.Hwnd(), label = form.WindowOf(form[L"Label2"]);
-  form.allowClose = false;
-  SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(IsWindow(window)) << "a refused close leaves the window";
-  EXPECT_TRUE(form.Loaded());
-  form.allowClose = true;
-  SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(window));
+  for (bool allow : {false, true}) {  // a refused close leaves the window and the form
+    form.allowClose = allow;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(IsWindow(window) != FALSE, !allow);
+    EXPECT_EQ(allow ? form.Unloaded() : form.Loaded(), true);
+  }
   EXPECT_FALSE(IsWindow(label));
-  EXPECT_TRUE(form.Unloaded());
-  EXPECT_EQ(form.events, (Events{"close?", "close?"}));
+  EXPECT_EQ(form.events, (std::vector<std::string>{"close?", "close?"}));
   form[L"Label2"].SetText(L"after");  // no window any more: nothing to render, nothing breaks
   EXPECT_EQ(form.Handle(), 0u);
 }

@@ -31,31 +31,28 @@ namespace {
 // native push buttons, text boxes and check boxes keep one line, a frame's caption one line
 // on its top edge.
 enum class Fit { None, Wrap, Button, PushButton, Line, CheckBox, Caption };
+// By ControlKind: Label, Button, TextBox, CheckBox, Frame, then shapes, lines and pictures.
+constexpr Fit kFits[] = {Fit::Wrap,    Fit::Button, Fit::Line, Fit::CheckBox,
+                         Fit::Caption, Fit::None,   Fit::None, Fit::None};
+static_assert(std::size(kFits) == static_cast<size_t>(vl::ControlKind::Picture) + 1);
 
 struct Item {
   std::string name;
-  HWND hwnd = nullptr;  // null for shapes and lines, which their container paints
-  HWND parent = nullptr;
-  RECT rect{};  // in the top window's client pixels
-  bool visible = true;
-  bool overlay = false;  // meant to lie over other controls when shown
+  HWND hwnd, parent;      // hwnd is null for shapes and lines, which their container paints
+  RECT rect;              // in the top window's client pixels
+  bool visible, overlay;  // an overlay is meant to lie over other controls when shown
   std::wstring text;
-  HFONT font = nullptr;
-  Fit fit = Fit::None;
-  std::string misplaced;  // how its window differs from its design
+  HFONT font;
+  Fit fit;
 };
 
-std::string N(const std::wstring& w) {
-  return {w.begin(), w.end()};  // window names are ASCII
-}
-std::string I(long n) {
-  return std::to_string(n);
-}
-std::string R(const RECT& r) {
+const auto N = [](const std::wstring& w) { return std::string(w.begin(), w.end()); };  // ASCII
+const auto I = [](long n) { return std::to_string(n); };
+const auto R = [](const RECT& r) {
   char s[64];
   std::snprintf(s, sizeof s, "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
-  return s;
-}
+  return std::string(s);
+};
 
 // Controls meant to cover others when shown: the click at their centre must reach them.
 const std::set<std::wstring> kOverlays = {L"Reglages/frameerreur", L"Reglages/PseudoManu",
@@ -66,39 +63,14 @@ const std::array<std::string, 4> kOrder[] = {{"MessagesEdit", "Label10", "Label9
 
 RECT InTop(HWND top, HWND window, bool client) {
   RECT r;
-  if (client)
-    GetClientRect(window, &r);
-  else
-    GetWindowRect(window, &r);
+  client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
   MapWindowPoints(client ? window : HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
-// The part of the top window's client area where a child of `parent` can show.
-RECT ShownArea(HWND top, HWND parent) {
-  RECT area = InTop(top, parent, true);
-  for (HWND p = parent; p != top; p = GetParent(p)) {
-    RECT outer = InTop(top, GetParent(p), true);
-    IntersectRect(&area, &area, &outer);
-  }
-  return area;
-}
-
-int Outside(const RECT& r, const RECT& area) {
-  return std::max(
-      {area.left - r.left, area.top - r.top, r.right - area.right, r.bottom - area.bottom});
-}
-
-// What a click at a point of the top window's client area reaches.
-HWND HitAt(HWND top, POINT at) {
-  for (HWND hit = top;;) {
-    POINT p = at;
-    MapWindowPoints(top, hit, &p, 1);
-    HWND child = ChildWindowFromPointEx(hit, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    if (child == nullptr || child == hit) return hit;
-    hit = child;
-  }
-}
+const auto Outside = [](const RECT& r, const RECT& a) {
+  return std::max({a.left - r.left, a.top - r.top, r.right - a.right, r.bottom - a.bottom});
+};
 
 // How far the ink of a control's text goes past the room the renderer gives it: the text is
 // drawn unclipped, in its font and wrapping, on a white bitmap; what is not white is ink.
@@ -108,25 +80,13 @@ std::string TextFault(const Item& it, int dpi) {
   GetClientRect(it.hwnd, &room);
   const auto px = [dpi](int pixelsAt96) { return MulDiv(pixelsAt96, dpi, 96); };
   DWORD_PTR margins = 0;  // a text box's; with a time-out, as the panel may be in a pause
-  switch (it.fit) {
-    case Fit::Button:
-    case Fit::PushButton:
-      InflateRect(&room, -4, -3);  // edge, inset
-      break;
-    case Fit::Line:
-      SendMessageTimeoutW(it.hwnd, EM_GETMARGINS, 0, 0, SMTO_NORMAL, 100, &margins);
-      room.right -= LOWORD(margins) + HIWORD(margins);
-      break;
-    case Fit::CheckBox:
-      room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(4);
-      break;
-    case Fit::Caption:  // FrameView: an indent, a gap on each side and at the end
-      room.right -= px(8) + 3 * px(2);
-      room.bottom = 1 << 20;
-      break;
-    default:
-      break;
-  }
+  if (it.fit == Fit::Button || it.fit == Fit::PushButton) InflateRect(&room, -4, -3);  // edge
+  if (it.fit == Fit::Line)
+    SendMessageTimeoutW(it.hwnd, EM_GETMARGINS, 0, 0, SMTO_NORMAL, 100, &margins);
+  room.right -= LOWORD(margins) + HIWORD(margins);
+  if (it.fit == Fit::CheckBox) room.left += GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + px(4);
+  if (it.fit == Fit::Caption)  // FrameView: an indent, a gap on each side and at the end
+    room = {room.left, room.top, room.right - px(8) - 3 * px(2), 1 << 20};
   const int width = room.right - room.left, height = room.bottom - room.top;
   const bool wraps = it.fit == Fit::Wrap || it.fit == Fit::Button;
   const UINT format = DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
@@ -144,13 +104,9 @@ std::string TextFault(const Item& it, int dpi) {
   DrawTextW(ink.dc, it.text.c_str(), -1, &at, format | DT_NOCLIP);
   GdiFlush();
   int right = 0, bottom = 0;
-  for (int y = 0; y < ink.height; ++y) {
-    for (int x = 0; x < ink.width; ++x) {
-      if (ink.At(x, y) == RGB(255, 255, 255)) continue;
-      right = std::max(right, x + 1);
-      bottom = std::max(bottom, y + 1);
-    }
-  }
+  for (int y = 0; y < ink.height; ++y)
+    for (int x = 0; x < ink.width; ++x)
+      if (ink.At(x, y) != RGB(255, 255, 255)) right = std::max(right, x + 1), bottom = y + 1;
   if (right > width)
     return "text too wide by " + I(right - width) + " px (needs " + I(right) + ", has " + I(width) +
            ")";
@@ -163,7 +119,7 @@ std::string TextFault(const Item& it, int dpi) {
 
 // The program's controls; a window is also checked against the pixels its twips give (edges
 // rounded) and the text it shows (a text box's own buffer is not the window's text).
-std::vector<Item> ItemsOf(const vl::Form& form) {
+std::vector<Item> ItemsOf(const vl::Form& form, const std::function<void(std::string)>& add) {
   using K = vl::ControlKind;
   HWND top = reinterpret_cast<HWND>(form.Handle());
   const auto& window = *vl::win32::FormWindow::Of(top);
@@ -171,40 +127,32 @@ std::vector<Item> ItemsOf(const vl::Form& form) {
   const auto px = [dpi = GetDpiForWindow(top)](int twips) { return MulDiv(twips, dpi, 1440); };
   std::vector<Item> items;
   for (const auto& c : form.Controls()) {
-    const K kind = c->Kind();
-    Item it;
-    it.name = N(c->Name());
-    it.hwnd = window.ControlWindow(*c);
-    it.parent = c->Container() != nullptr ? window.ControlWindow(*c->Container()) : top;
+    HWND hwnd = window.ControlWindow(*c);
+    HWND parent = c->Container() != nullptr ? window.ControlWindow(*c->Container()) : top;
+    bool overlay = false;
     for (const vl::Control* o = c.get(); o != nullptr; o = o->Container())
-      it.overlay = it.overlay || kOverlays.contains(form.Name() + L"/" + o->Name());
+      overlay = overlay || kOverlays.contains(form.Name() + L"/" + o->Name());
     const vl::Rect& b = c->Bounds();
-    RECT design{px(b.left), px(b.top), px(b.left + b.width), px(b.top + b.height)};
-    const RECT on = InTop(top, it.parent, true);
-    OffsetRect(&design, on.left, on.top);
-    if (it.hwnd != nullptr) {
-      it.visible = IsWindowVisible(it.hwnd) != FALSE;
-      it.rect = InTop(top, it.hwnd, false);
-      wchar_t shows[1024] = {};
-      InternalGetWindowText(it.hwnd, shows, 1024);  // sends nothing: the panel may be in a pause
-      if (!EqualRect(&it.rect, &design))
-        it.misplaced = "lies at " + R(it.rect) + ", its twips give " + R(design);
-      else if (kind != K::TextBox && shows != c->Text())
-        it.misplaced = "shows \"" + N(shows) + "\", not \"" + N(c->Text()) + "\"";
-    } else {  // a shape or a line: its design rectangle, at least 1 px wide
-      it.rect = {std::min(design.left, design.right), std::min(design.top, design.bottom),
-                 std::max(design.left, design.right) + 1, std::max(design.top, design.bottom) + 1};
-      it.visible = c->Visible() && IsWindowVisible(it.parent);
+    RECT d{px(b.left), px(b.top), px(b.left + b.width), px(b.top + b.height)};
+    const RECT on = InTop(top, parent, true);
+    OffsetRect(&d, on.left, on.top);
+    // A shape or a line shows its design rectangle, at least 1 px wide.
+    RECT rect = hwnd != nullptr
+                    ? InTop(top, hwnd, false)
+                    : RECT{std::min(d.left, d.right), std::min(d.top, d.bottom),
+                           std::max(d.left, d.right) + 1, std::max(d.top, d.bottom) + 1};
+    wchar_t shows[1024] = {};
+    if (hwnd != nullptr) {
+      InternalGetWindowText(hwnd, shows, 1024);  // sends nothing: the panel may be in a pause
+      if (!EqualRect(&rect, &d))
+        add(N(c->Name()) + " lies at " + R(rect) + ", its twips give " + R(d));
+      else if (c->Kind() != K::TextBox && shows != c->Text())
+        add(N(c->Name()) + " shows \"" + N(shows) + "\", not \"" + N(c->Text()) + "\"");
     }
-    it.text = c->Text();
-    it.font = fonts.Get(c->GetFont(), window.Dpi());
-    it.fit = kind == K::Label      ? Fit::Wrap
-             : kind == K::Button   ? Fit::Button
-             : kind == K::TextBox  ? Fit::Line
-             : kind == K::CheckBox ? Fit::CheckBox
-             : kind == K::Frame    ? Fit::Caption
-                                   : Fit::None;
-    items.push_back(std::move(it));
+    const bool visible =
+        hwnd != nullptr ? IsWindowVisible(hwnd) != FALSE : c->Visible() && IsWindowVisible(parent);
+    items.push_back({N(c->Name()), hwnd, parent, rect, visible, overlay, c->Text(),
+                     fonts.Get(c->GetFont(), window.Dpi()), kFits[static_cast<size_t>(c->Kind())]});
   }
   return items;
 }
@@ -217,21 +165,15 @@ std::vector<Item> ItemsOfDialog(HWND box) {
     const Fit fit = _wcsicmp(kind, L"Static") == 0   ? Fit::Wrap
                     : _wcsicmp(kind, L"Button") == 0 ? Fit::PushButton
                                                      : Fit::Line;
-    items.push_back({N(kind) + "(" + I(GetDlgCtrlID(c)) + ")",
-                     c,
-                     box,
-                     InTop(box, c, false),
-                     IsWindowVisible(c) != FALSE,
-                     false,
-                     vltest::TextOf(c),
-                     reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)),
-                     fit,
-                     {}});
+    items.push_back({N(kind) + "(" + I(GetDlgCtrlID(c)) + ")", c, box, InTop(box, c, false),
+                     IsWindowVisible(c) != FALSE, false, vltest::TextOf(c),
+                     reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)), fit});
   }
   return items;
 }
 
-std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const std::string& window,
+// The faults of a window of the program, or of a box of Windows when `form` is null.
+std::vector<std::string> Faults(HWND top, const vl::Form* form, const std::string& window,
                                 const std::string& state) {
   const std::string dpi = I(GetDpiForWindow(top));
   if (const char* dir = std::getenv("VL_AUDIT_DIR")) {
@@ -244,11 +186,11 @@ std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const 
   auto add = [&](const std::string& fault) {
     faults.insert(dpi + " dpi, " + window + ", " + state + ": " + fault);
   };
+  const std::vector<Item> items = form != nullptr ? ItemsOf(*form, add) : ItemsOfDialog(top);
   auto name = [&](HWND w) -> std::string {
-    for (; w != nullptr && w != top; w = GetParent(w)) {
+    for (; w != nullptr && w != top; w = GetParent(w))
       for (const Item& it : items)
         if (it.hwnd == w) return it.name;
-    }
     return "the window itself";
   };
   auto find = [&](const std::string& n) {
@@ -259,8 +201,11 @@ std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const 
   RECT client;
   GetClientRect(top, &client);
   for (const Item& it : items) {
-    RECT area = ShownArea(top, it.parent), seen;
-    if (!it.misplaced.empty()) add(it.name + " " + it.misplaced);
+    RECT area = InTop(top, it.parent, true), seen;  // where a child of its parent can show
+    for (HWND p = it.parent; p != top; p = GetParent(p)) {
+      const RECT outer = InTop(top, GetParent(p), true);
+      IntersectRect(&area, &area, &outer);
+    }
     if (!it.visible || !IntersectRect(&seen, &it.rect, &area)) continue;  // out of sight
     if (const int out = Outside(it.rect, client); out > 0)
       add(it.name + " straddles the edge of the client area: " + I(out) + " px outside");
@@ -275,16 +220,22 @@ std::vector<std::string> Faults(HWND top, const std::vector<Item>& items, const 
       const Item &a = *shown[i], &b = *shown[j];
       RECT both;
       if (IsChild(a.hwnd, b.hwnd) || IsChild(b.hwnd, a.hwnd) ||
-          !IntersectRect(&both, &a.rect, &b.rect)) {
+          !IntersectRect(&both, &a.rect, &b.rect))
         continue;
-      }
       if (!a.overlay && !b.overlay)
         add(a.name + " and " + b.name + " overlap by " + I(both.right - both.left) + "x" +
             I(both.bottom - both.top) + " px");
       for (const Item* o : {&a, &b}) {  // the overlays are the window's own controls
-        const POINT centre{(o->rect.left + o->rect.right) / 2, (o->rect.top + o->rect.bottom) / 2};
-        const HWND hit = HitAt(top, centre);
-        if (o->overlay && o->parent == top && hit != o->hwnd && !IsChild(o->hwnd, hit))
+        if (!o->overlay || o->parent != top) continue;
+        POINT at{(o->rect.left + o->rect.right) / 2, (o->rect.top + o->rect.bottom) / 2};
+        HWND hit = top;  // what a click there reaches
+        for (HWND child; (child = ChildWindowFromPointEx(
+                              hit, at, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT)) != nullptr &&
+                         child != hit;) {
+          MapWindowPoints(hit, child, &at, 1);
+          hit = child;
+        }
+        if (hit != o->hwnd && !IsChild(o->hwnd, hit))
           add(o->name + " is covered: a click at its centre reaches " + name(hit));
       }
     }
@@ -316,7 +267,7 @@ class ScreenAudit : public ::testing::Test {
     form.SetAlwaysOnTop();
     vltest::PumpFor(100);
     form.LetPaint();
-    Report(Faults(reinterpret_cast<HWND>(form.Handle()), ItemsOf(form), N(form.Name()), state));
+    Report(Faults(reinterpret_cast<HWND>(form.Handle()), &form, N(form.Name()), state));
   }
 
   // The panel as after the handshake, with a target user; without a room its watchdog would
@@ -342,11 +293,10 @@ class ScreenAudit : public ::testing::Test {
       RECT client;
       GetClientRect(top, &client);
       for (int waited = 0; waited < 3000 && InTop(top, frame, false).top >= client.bottom;
-           waited += 10) {
+           waited += 10)
         Sleep(10);
-      }
       Sleep(200);  // the panel's LetPaint before its pause
-      faults = Faults(top, ItemsOf(panel), "Reglages", state);
+      faults = Faults(top, &panel, "Reglages", state);
     });
     panel[L"ReyCommand8"].UserClick();  // "Kick" without a target user
     watcher.join();
@@ -363,7 +313,7 @@ class ScreenAudit : public ::testing::Test {
       timer.SetEnabled(false);
       SetWindowPos(box, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
       vltest::PumpFor(200);
-      Report(Faults(box, ItemsOfDialog(box), name, "ouverte"));
+      Report(Faults(box, nullptr, name, "ouverte"));
       PostMessageW(box, WM_COMMAND, close, 0);
     };
     timer.SetEnabled(true);
