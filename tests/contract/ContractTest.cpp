@@ -3,6 +3,11 @@
 // program's own windows. On Wine time is real: ticks are counted within generous bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <utility>
+
 #include "contract/Desk.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
@@ -15,167 +20,132 @@ class Contract : public ::testing::Test {
   std::unique_ptr<Desk> desk = MakeDesk();
   vl::Platform& p = desk->platform();
   vl::ForeignWindows& f = p.foreign();
+  const std::wstring title = L"Salle \u2014 \u03a9mega " + std::wstring(300, L'\u00e9');
+  const std::vector<WindowHandle> w =
+      desk->MakeRoom(title, {L"Button", L"Edit", L"Button", L"Static", L"Button"});
+  const WindowHandle room = w[0], b1 = w[1], edit = w[2], b2 = w[3], b3 = w[5];
+  std::wstring buffer = std::wstring(64, L'-');  // storage that a reader keeps between its ticks
+
+  // What the program learns of the room: the edit found, its parent, class and text's length,
+  // the room's title, and whether the first button is enabled.
+  auto Ask() {
+    return std::tuple(f.FindChild(room, 0, L"Edit"), f.Parent(edit), f.ClassName(edit),
+                      f.TextLength(edit), f.Title(room), f.IsEnabled(b1));
+  }
+  std::wstring& Read(WindowHandle window) { return f.ReadText(window, buffer), buffer; }
+  int Click(WindowHandle b) { return f.ButtonDown(b), f.ButtonUp(b), desk->Clicks(b); }
 };
 
 TEST_F(Contract, ChildrenByClassInOrderTheSearchStartsAgainParentClassAndTitle) {
-  const std::wstring title = L"Salle \u2014 \u03a9mega " + std::wstring(300, L'\u00e9');
-  const auto w = desk->MakeRoom(title, {L"Button", L"Edit", L"Button", L"Static", L"Button"});
-  const WindowHandle room = w[0], b1 = w[1], edit = w[2], b2 = w[3], b3 = w[5];
   // {after, found}: past the last match nothing, and from 0 the first one again.
   const std::pair<WindowHandle, WindowHandle> search[] = {
       {0, b1}, {b1, b2}, {b2, b3}, {b3, 0}, {0, b1}};
   for (const auto& [after, found] : search)
     EXPECT_EQ(f.FindChild(room, after, L"Button"), found) << "after " << after;
-  EXPECT_EQ(f.FindChild(room, 0, L"Edit"), edit);
-  EXPECT_EQ(f.FindChild(0, 0, L"ContractRoom"), 0u) << "no parent is no search of the desktop";
-  EXPECT_EQ(f.Parent(edit), room);
-  EXPECT_EQ(f.Parent(room), 0u);
-  EXPECT_EQ(f.ClassName(edit), L"Edit");
-  EXPECT_EQ(f.Title(room), title.substr(0, 255));
+  EXPECT_EQ(Ask(), std::tuple(edit, room, L"Edit", 0, title.substr(0, 255), true));
+  // No parent is no search of the desktop; a top-level window has no parent.
+  EXPECT_EQ(std::tuple(f.FindChild(0, 0, L"ContractRoom"), f.Parent(room)), std::tuple(0u, 0u));
 }
 
 TEST_F(Contract, TextIsSetMeasuredAndReadAndAPressWithAReleaseClicks) {
-  const auto w = desk->MakeRoom(L"room", {L"Edit", L"Button", L"Button"});
   const std::wstring nick = L"Zo\u00eb_\u65e5\u672c_\u0411\u043e\u0440\u0438\u0441";
-  EXPECT_TRUE(f.SetText(w[1], nick));
-  EXPECT_EQ(f.TextLength(w[1]), static_cast<int>(nick.size()));
-  std::wstring buffer(64, L'-');  // storage that a reader keeps between its ticks
   const wchar_t* storage = buffer.data();
-  f.ReadText(w[1], buffer);
-  EXPECT_EQ(buffer, nick);
-  f.SetText(w[1], L"");
-  f.ReadText(w[1], buffer);
-  EXPECT_EQ(buffer, L"");
+  EXPECT_TRUE(f.SetText(edit, nick));
+  EXPECT_EQ(f.TextLength(edit), static_cast<int>(nick.size()));
+  EXPECT_EQ(Read(edit), nick);
+  f.SetText(edit, L"");
+  EXPECT_EQ(Read(edit), L"");
   EXPECT_EQ(buffer.data(), storage) << "a reader that ticks does not allocate anew";
-
-  f.ButtonDown(w[3]);
-  f.ButtonUp(w[3]);
-  EXPECT_EQ(desk->Clicks(w[3]), 1);
-  EXPECT_TRUE(f.IsEnabled(w[2]));
-  desk->Disable(w[2]);
-  EXPECT_FALSE(f.IsEnabled(w[2]));
+  EXPECT_EQ(Click(b3), 1);
+  EXPECT_TRUE(f.IsEnabled(b2));
+  desk->Disable(b2);
+  EXPECT_FALSE(f.IsEnabled(b2));
 }
 
 TEST_F(Contract, AWindowThatHasGoneGivesTheFailedResults) {
-  const auto w = desk->MakeRoom(L"room", {L"Edit", L"Button"});
-  desk->Destroy(w[0]);  // and its children with it
-  EXPECT_EQ(f.TextLength(w[1]), 0);
-  std::wstring buffer = L"stale";
-  f.ReadText(w[1], buffer);
-  EXPECT_EQ(buffer, L"");
-  EXPECT_FALSE(f.SetText(w[1], L"x"));
-  EXPECT_EQ(f.ClassName(w[1]), L"");
-  EXPECT_EQ(f.Title(w[0]), L"");
-  EXPECT_EQ(f.Parent(w[1]), 0u);
-  EXPECT_EQ(f.FindChild(w[0], 0, L"Edit"), 0u);
-  EXPECT_FALSE(f.IsEnabled(w[2]));
-  f.ButtonDown(w[2]);
-  f.ButtonUp(w[2]);
-  EXPECT_EQ(desk->Clicks(w[2]), 0);
+  desk->Destroy(room);  // and its children with it
+  EXPECT_EQ(Ask(), std::tuple(0u, 0u, L"", 0, L"", false));
+  EXPECT_EQ(std::tuple(Read(edit), f.SetText(edit, L"x"), Click(b1)), std::tuple(L"", false, 0));
 }
 
-class ContractTimers : public Contract {
- protected:
-  // Each tick as {the timer's name, ms since the start}.
-  void Record(vl::Timer& timer) {
-    timer.onTick = [this, &timer] {
-      ticks.emplace_back(timer.Name()[0], p.clock().NowMs() - start);
-    };
-    timer.SetEnabled(true);
-  }
-  std::uint64_t start = p.clock().NowMs();
-  std::vector<std::pair<wchar_t, std::uint64_t>> ticks;
-};
+// A fast and a slow timer; the slow one's first tick may hold the program for a while, in a
+// pause or under a message box. `order` has the ticks as they came, the hold in brackets.
+// {name, the fast and the slow period, the time passing, the pause or the box (ms, or 0)}
+using TimerCase = std::tuple<const char*, int, int, int, int, int>;
+class ContractTimers : public Contract, public ::testing::WithParamInterface<TimerCase> {};
 
-TEST_F(ContractTimers, TicksComeInTimeOrder) {
-  vl::Timer fast(p.clock(), L"f", 30), slow(p.clock(), L"s", 100);
-  Record(fast);
-  Record(slow);
-  desk->Pass(600);
-  int slowTicks = 0, fastBefore = 0;  // the fast ticks between two slow ones: 3 or 4, or fewer
-  for (const auto& [timer, at] : ticks) {
-    if (timer == L'f') {
-      ++fastBefore;
-      continue;
-    }
-    ++slowTicks;
-    EXPECT_GE(fastBefore, 1) << "slow tick at " << at;
-    EXPECT_LE(fastBefore, 4) << "slow tick at " << at;
-    fastBefore = 0;
-  }
-  EXPECT_GE(slowTicks, 2);
-  EXPECT_LE(slowTicks, 6) << "never more than one tick a period";
-}
-
-TEST_F(ContractTimers, APauseHoldsEveryTickAndTheMissedOnesComeOnceAfterwards) {
-  vl::Timer fast(p.clock(), L"f", 50), slow(p.clock(), L"s", 100);
-  std::uint64_t pauseStart = 0, pauseEnd = 0;
+TEST_P(ContractTimers, Tick) {
+  const auto& [name, fastMs, slowMs, passMs, pauseMs, boxMs] = GetParam();
+  const wchar_t question[] = L"Vous confirmez ? \u00e9\u20ac";
+  vl::Timer fast(p.clock(), L"f", fastMs), slow(p.clock(), L"s", slowMs);
+  std::wstring order;
+  std::uint64_t end = 0;
+  // 'F': a fast tick within a period of the hold's end.
+  fast.onTick = [&] { order += end != 0 && p.clock().NowMs() < end + fastMs ? L'F' : L'f'; };
   slow.onTick = [&] {
-    if (pauseStart != 0) return;
-    pauseStart = p.clock().NowMs() - start;
-    p.clock().Sleep(400);
-    pauseEnd = p.clock().NowMs() - start;
+    order += L's';
+    if (pauseMs + boxMs == 0 || order.find(L'[') != std::wstring::npos) return;
+    order += L'[';
+    const std::uint64_t from = p.clock().NowMs();
+    if (pauseMs != 0) p.clock().Sleep(pauseMs);
+    if (boxMs != 0) {
+      std::wstring shown;
+      desk->AnswerNextBox(boxMs, vl::MessageBoxAnswer::Yes, shown);
+      const vl::MessageBoxAnswer answer =
+          p.dialogs().ShowMessage(question, L"Confirmation", vl::MessageBoxStyle::YesNoQuestion);
+      EXPECT_EQ(std::tuple(answer, shown), std::tuple(vl::MessageBoxAnswer::Yes, question));
+    }
+    end = p.clock().NowMs();
+    EXPECT_GE(end - from + 20, static_cast<std::uint64_t>(pauseMs + boxMs));
+    order += L']';
   };
+  fast.SetEnabled(true);
   slow.SetEnabled(true);
-  Record(fast);
-  desk->Pass(900);
-  EXPECT_GE(pauseEnd - pauseStart, 380u);
-  int during = 0, rightAfter = 0, after = 0;
-  for (const auto& [timer, at] : ticks) {
-    during += at > pauseStart && at < pauseEnd;
-    rightAfter += at >= pauseEnd && at < pauseEnd + 50;
-    after += at >= pauseEnd;
+  desk->Pass(passMs);
+  const auto slowTicks = std::count(order.begin(), order.end(), L's');
+  EXPECT_GE(slowTicks, 2) << order;
+  EXPECT_LE(slowTicks, passMs / slowMs) << "never more than one tick a period: " << order;
+  const size_t open = order.find(L'['), close = order.find(L']');  // in the same handler
+  if (open == std::wstring::npos) {  // from the start, 1 to 4 fast ticks before each slow one
+    EXPECT_EQ((L's' + order).find(L"ss"), std::wstring::npos) << order;
+    EXPECT_EQ(order.find(L"fffff"), std::wstring::npos) << order;
+    return;
   }
-  EXPECT_EQ(during, 0) << "no tick runs during the pause";
-  // 8 ticks fell due: one comes for them all, and within a period at most one more on it.
-  EXPECT_LE(rightAfter, 2);
-  EXPECT_GE(after, 3) << "the timer goes on afterwards";
+  const std::wstring inside = order.substr(open + 1, close - open - 1);
+  EXPECT_EQ(inside.find(L's'), std::wstring::npos) << "no tick inside its own handler: " << order;
+  // In a pause no tick runs; under a box about 10 fell due.
+  EXPECT_EQ(std::min<size_t>(inside.size(), 3), boxMs != 0 ? 3u : 0u) << order;
+  // What fell due comes once, and within a period at most one more.
+  EXPECT_LE(std::count(order.begin(), order.end(), L'F'), 2) << order;
+  EXPECT_GE(std::count(order.begin() + close, order.end(), L'f'), 3) << "they go on: " << order;
 }
 
-TEST_F(ContractTimers, TimersTickUnderAModalBoxButNotTheTickThatOpenedIt) {
-  vl::Timer opener(p.clock(), L"o", 50), counter(p.clock(), L"c", 30);
-  vl::MessageBoxAnswer answer = vl::MessageBoxAnswer::Ok;
-  std::wstring shown;
-  size_t countedInBox = 0;
-  int opened = 0, openedWhenClosed = 0;
-  Record(counter);
-  opener.onTick = [&] {
-    if (++opened > 1) return;
-    desk->AnswerNextBox(300, vl::MessageBoxAnswer::Yes, shown);
-    const size_t before = ticks.size();  // the counter's alone
-    answer = p.dialogs().ShowMessage(L"Vous confirmez ? \u00e9\u20ac", L"Confirmation",
-                                     vl::MessageBoxStyle::YesNoQuestion);
-    countedInBox = ticks.size() - before;
-    openedWhenClosed = opened;
-  };
-  opener.SetEnabled(true);
-  desk->Pass(100);
-  EXPECT_EQ(answer, vl::MessageBoxAnswer::Yes);
-  EXPECT_EQ(shown, L"Vous confirmez ? \u00e9\u20ac");
-  EXPECT_GE(countedInBox, 3u) << "about 10 fell due while the box was up";
-  EXPECT_EQ(openedWhenClosed, 1) << "the opener did not tick again inside its own box";
-}
+INSTANTIATE_TEST_SUITE_P(
+    Contract, ContractTimers,
+    ::testing::Values(TimerCase{"InTimeOrder", 30, 100, 600, 0, 0},
+                      TimerCase{"APauseHoldsThemAndTheMissedOnesComeOnce", 50, 100, 900, 400, 0},
+                      TimerCase{"UnderAModalBoxButNotTheOneThatOpenedIt", 30, 50, 900, 0, 300}),
+    [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
-struct CountingForm : vl::Form {
-  CountingForm(vl::Platform& p, const wchar_t* name) : Form(p, {name, name, 2000, 1500}) {}
-  void OnActivate() override { ++activations; }
-  int activations = 0;
+// Records its activations in `trace`, by name.
+struct TracedForm : vl::Form {
+  TracedForm(vl::Platform& p, vl::FormDesign d, std::wstring& t) : Form(p, d), trace(t) {}
+  void OnActivate() override { trace += Name(); }
+  std::wstring& trace;
 };
 
 TEST_F(Contract, AFormIsActivatedWhenShownOrComingFromAnotherOfTheProgramsWindows) {
-  CountingForm a(p, L"A"), b(p, L"B");
+  std::wstring trace;
+  TracedForm a(p, {L"A", L"A", 2000, 1500}, trace), b(p, {L"B", L"B", 2000, 1500}, trace);
   a.Show();
-  EXPECT_EQ(a.activations, 1);
   desk->ActivateOther();
   desk->Activate(a);
-  EXPECT_EQ(a.activations, 1) << "back from another program";
   b.Show();
-  EXPECT_EQ(b.activations, 1);
   desk->Activate(a);
-  EXPECT_EQ(a.activations, 2);
-  a.Hide();
+  EXPECT_EQ(trace, L"ABA") << "A shown, not again back from another program, B shown, A from B";
+  a.Hide();  // which may activate B
   a.Show();
-  EXPECT_EQ(a.activations, 3) << "shown anew after being hidden";
+  EXPECT_EQ(std::count(trace.begin(), trace.end(), L'A'), 3) << "shown anew after being hidden";
 }
 
 }  // namespace

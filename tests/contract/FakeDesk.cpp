@@ -1,25 +1,22 @@
 // The contract's desk over the fake platform: the virtual clock, and boxes answered by script.
 #include <map>
-#include <set>
+#include <utility>
 
 #include "contract/Desk.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace contract {
-namespace {
 
-class FakeDesk : public Desk {
- public:
+struct FakeDesk : Desk {
   vl::Platform& platform() override { return fake_; }
-  std::vector<WindowHandle> MakeRoom(const std::wstring& title,
-                                     const std::vector<std::wstring>& childClasses) override {
+  std::vector<WindowHandle> MakeRoom(const std::wstring& title, const Names& classes) override {
     vl::FakeDesktop& desktop = fake_.desktop();
     std::vector<WindowHandle> made{desktop.Create(0, L"ContractRoom", title)};
-    for (const std::wstring& name : childClasses) {
+    for (const std::wstring& name : classes) {
       vl::FakeWindow& w = desktop.Window(made.emplace_back(desktop.Create(made[0], name)));
-      // The client's buttons click on a release that follows a press, as BUTTON does.
-      w.onButtonDown = [this, h = w.handle] { pressed_.insert(h); };
-      w.onButtonUp = [this, h = w.handle] { clicks_[h] += static_cast<int>(pressed_.erase(h)); };
+      // A click is a release that follows a press, as with BUTTON.
+      w.onButtonDown = [this, h = w.handle] { pressed_ = h; };
+      w.onButtonUp = [this, h = w.handle] { clicks_[h] += std::exchange(pressed_, 0) == h; };
     }
     return made;
   }
@@ -37,13 +34,10 @@ class FakeDesk : public Desk {
   void ActivateOther() override {}  // another program's window: nothing the fake's forms see
   void Activate(vl::Form& form) override { fake_.Activate(form); }
 
- private:
   vl::FakePlatform fake_;
-  std::set<WindowHandle> pressed_;
+  WindowHandle pressed_ = 0;
   std::map<WindowHandle, int> clicks_;
 };
-
-}  // namespace
 
 std::unique_ptr<Desk> MakeDesk() {
   return std::make_unique<FakeDesk>();

@@ -2,7 +2,9 @@
 // and BUTTON controls, the wall clock, and the messages pumped as the program's loop does.
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "contract/Desk.h"
@@ -11,53 +13,36 @@
 #include "win32/WinTestSupport.h"
 
 namespace contract {
-namespace {
 
 std::map<HWND, int> clicks;  // BN_CLICKED seen by the rooms, by button
+// The box to answer: its command, where its text goes, and whether it was seen up already.
+std::tuple<WPARAM, std::wstring*, bool> pending;
 
+// Also answers the box: its modal loop dispatches the rooms' timers, and the box is answered
+// once seen up for a whole period (making a box may take long on a busy machine).
 LRESULT CALLBACK RoomProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) ++clicks[reinterpret_cast<HWND>(lp)];
+  HWND box = msg == WM_TIMER ? FindWindowW(L"#32770", nullptr) : nullptr;
+  if (box != nullptr && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId() &&
+      std::exchange(std::get<bool>(pending), true)) {
+    *std::get<std::wstring*>(pending) = vltest::TextOf(GetDlgItem(box, 0xFFFF));  // its text
+    PostMessageW(box, WM_COMMAND, std::get<WPARAM>(pending), 0);
+    KillTimer(hwnd, wp);
+  }
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
+const WNDCLASSW kRoom{0, RoomProc, 0, 0, {}, {}, {}, {}, {}, L"ContractRoom"};
+[[maybe_unused]] const ATOM kRoomClass = RegisterClassW(&kRoom);
 
-// The box's modal loop dispatches the thread's timers too: one of them answers the box once
-// it has seen it up for a whole period (making a box may take long on a busy machine).
-UINT_PTR pendingTimer;
-WPARAM pendingCommand;
-std::wstring* pendingShown;
-bool pendingSeen;
-
-void CALLBACK AnswerBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = FindWindowW(L"#32770", nullptr);
-  if (box == nullptr || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
-  if (!std::exchange(pendingSeen, true)) return;
-  *pendingShown = vltest::TextOf(GetDlgItem(box, 0xFFFF));  // the text of a message box
-  PostMessageW(box, WM_COMMAND, pendingCommand, 0);
-  KillTimer(nullptr, timer);
-}
-
-class Win32Desk : public Desk {
- public:
-  Win32Desk() {
-    WNDCLASSW room{};
-    room.lpfnWndProc = RoomProc;
-    room.lpszClassName = L"ContractRoom";
-    RegisterClassW(&room);
-  }
-  ~Win32Desk() override {
-    KillTimer(nullptr, pendingTimer);  // a box that never came: no answer in a later test
-    for (HWND w : made_)
-      DestroyWindow(w);
-    clicks.clear();
-  }
+struct Win32Desk : Desk {
+  // With them the answering timer: a box that never came gets no answer in a later test.
+  ~Win32Desk() override { std::for_each(made_.begin(), made_.end(), DestroyWindow); }
   vl::Platform& platform() override { return platform_; }
-  std::vector<WindowHandle> MakeRoom(const std::wstring& title,
-                                     const std::vector<std::wstring>& childClasses) override {
-    HWND room = Make(L"ContractRoom", title, WS_OVERLAPPEDWINDOW, nullptr);
-    std::vector<WindowHandle> made{reinterpret_cast<WindowHandle>(room)};
-    for (const std::wstring& name : childClasses)
-      made.push_back(
-          reinterpret_cast<WindowHandle>(Make(name.c_str(), L"", WS_CHILD | WS_VISIBLE, room)));
+  std::vector<WindowHandle> MakeRoom(const std::wstring& title, const Names& classes) override {
+    clicks.clear();  // those of an earlier test's buttons
+    std::vector<WindowHandle> made{Make(title, WS_OVERLAPPEDWINDOW)};
+    for (const std::wstring& name : classes)
+      made.push_back(Make(L"", WS_CHILD | WS_VISIBLE, made[0], name.c_str()));
     return made;
   }
   void Destroy(WindowHandle window) override { DestroyWindow(reinterpret_cast<HWND>(window)); }
@@ -65,30 +50,26 @@ class Win32Desk : public Desk {
   int Clicks(WindowHandle button) override { return clicks[reinterpret_cast<HWND>(button)]; }
   void Pass(int ms) override { vltest::PumpFor(ms); }
   void AnswerNextBox(int ms, vl::MessageBoxAnswer answer, std::wstring& shown) override {
-    constexpr WPARAM kCommand[] = {IDOK, IDYES, IDNO};  // in the order of MessageBoxAnswer
-    pendingCommand = kCommand[static_cast<int>(answer)];
-    pendingShown = &shown;
-    pendingSeen = false;
-    pendingTimer = SetTimer(nullptr, 0, static_cast<UINT>(ms), AnswerBox);
+    const WPARAM command[] = {IDOK, IDYES, IDNO};  // in the order of MessageBoxAnswer
+    pending = {command[static_cast<int>(answer)], &shown, false};
+    SetTimer(reinterpret_cast<HWND>(Make(L"", 0)), 1, static_cast<UINT>(ms), nullptr);
   }
   // A window of the test's, not a form of the program, stands for another program's.
   void ActivateOther() override {
-    SetActiveWindow(Make(L"ContractRoom", L"other", WS_POPUP | WS_VISIBLE, nullptr));
+    SetActiveWindow(reinterpret_cast<HWND>(Make(L"", WS_POPUP | WS_VISIBLE)));
   }
   void Activate(vl::Form& form) override { SetActiveWindow(reinterpret_cast<HWND>(form.Handle())); }
-
- private:
-  HWND Make(const wchar_t* cls, const std::wstring& text, DWORD style, HWND parent) {
-    HWND w = CreateWindowExW(0, cls, text.c_str(), style, 0, 0, 80, 20, parent, nullptr, nullptr,
-                             nullptr);
-    if (parent == nullptr) made_.push_back(w);
-    return w;
+  WindowHandle Make(const std::wstring& text, DWORD style, WindowHandle parent = 0,
+                    const wchar_t* cls = L"ContractRoom") {
+    HWND w = CreateWindowExW(0, cls, text.c_str(), style, 0, 0, 80, 20,
+                             reinterpret_cast<HWND>(parent), nullptr, nullptr, nullptr);
+    if (parent == 0) made_.push_back(w);
+    return reinterpret_cast<WindowHandle>(w);
   }
+
   vl::win32::Win32Platform platform_;
   std::vector<HWND> made_;
 };
-
-}  // namespace
 
 std::unique_ptr<Desk> MakeDesk() {
   return std::make_unique<Win32Desk>();

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/fake/FakeProfile.h"
@@ -16,53 +18,40 @@
 namespace vl {
 namespace {
 
-struct Op {
-  enum Kind { Write, Read } kind;
-  std::wstring section, key, value;
-};
-
-std::string ReadBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
-}
+// {section, key, the value of a write}; without a value, a read.
+using Op = std::tuple<std::wstring, std::wstring, std::optional<std::wstring>>;
+const auto W = [](std::wstring s, std::wstring k, std::wstring v) { return Op{s, k, v}; };
+const auto R = [](std::wstring s, std::wstring k) { return Op{s, k, std::nullopt}; };
 
 // Runs the operations on both, starting from the same file (none when `initial` is null),
 // and compares every read and the file after every write.
 void Compare(const char* initial, const std::vector<Op>& ops) {
-  const std::wstring path =
-      (std::filesystem::temp_directory_path() / L"verdelune-profile-comparison.ini").wstring();
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / L"verdelune-profile-comparison.ini";
+  const std::wstring path = file.wstring();
   DeleteFileW(path.c_str());
   win32::Win32Profile real;
   FakeProfile portable;
   if (initial != nullptr) {
-    WriteBytes(path, initial);
+    std::ofstream(file, std::ios::binary) << initial;
     portable.PutFile(path, initial);
   }
+  // A write is compared by its result and the whole file, then read back like a read.
   for (size_t i = 0; i < ops.size(); ++i) {
-    const Op& op = ops[i];
-    if (op.kind == Op::Write) {
-      EXPECT_EQ(real.WriteString(op.section, op.key, op.value, path),
-                portable.WriteString(op.section, op.key, op.value, path))
+    const auto& [section, key, value] = ops[i];
+    if (value) {
+      EXPECT_EQ(real.WriteString(section, key, *value, path),
+                portable.WriteString(section, key, *value, path))
           << "operation " << i;
-      ASSERT_EQ(ReadBytes(path), portable.FileBytes(path)) << "after operation " << i;
-    } else {
-      EXPECT_EQ(real.ReadString(op.section, op.key, path, 800),
-                portable.ReadString(op.section, op.key, path, 800))
-          << "operation " << i;
+      std::ifstream in(file, std::ios::binary);
+      ASSERT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), portable.FileBytes(path))
+          << "after operation " << i;
     }
+    EXPECT_EQ(real.ReadString(section, key, path, 800),
+              portable.ReadString(section, key, path, 800))
+        << "operation " << i;
   }
   DeleteFileW(path.c_str());
-}
-
-Op W(std::wstring s, std::wstring k, std::wstring v) {
-  return {Op::Write, s, k, v};
-}
-Op R(std::wstring s, std::wstring k) {
-  return {Op::Read, s, k, L""};
 }
 
 TEST(ProfileComparison, AFileMadeByTheProgram) {
@@ -76,28 +65,16 @@ TEST(ProfileComparison, AFileMadeByTheProgram) {
 
 TEST(ProfileComparison, AFileWrittenByHandIsKept) {
   Compare(
-      "; réglages\r\n"
-      "[Autre]\r\n"
-      "  x  =  1  \r\n"
-      "\r\n"
-      "[ Parametres ]\r\n"
-      "[Parametres]\r\n"
-      "Inconnu = garde\r\n"
-      "sansegal\r\n"
-      "Signekick=\"O\"\r\n"
-      "[Raisons]\n"
-      "01=faux\n"
-      "23=trop\n",
+      "; réglages\r\n[Autre]\r\n  x  =  1  \r\n\r\n[ Parametres ]\r\n[Parametres]\r\n"
+      "Inconnu = garde\r\nsansegal\r\nSignekick=\"O\"\r\n[Raisons]\n01=faux\n23=trop\n",
       {R(L"Parametres", L"Inconnu"), R(L"Parametres", L"Signekick"), R(L"Autre", L"x"),
        R(L"Raisons", L"1"), W(L"Parametres", L"Signekick", L"N"), W(L"Raisons", L"1", L"  espace"),
        W(L"Nouvelle", L"clé", L"valeur"), R(L"Raisons", L"1"), R(L"Parametres", L"sansegal")});
 }
 
 TEST(ProfileComparison, LongValuesAreCutTheSameWay) {
-  const std::wstring longValue(1000, L'x');
-  Compare(nullptr, {W(L"Raisons", L"5", longValue), R(L"Raisons", L"5")});
-  std::string file = "[Raisons]\r\n5=" + std::string(1000, 'y') + "\r\n";
-  Compare(file.c_str(), {R(L"Raisons", L"5")});
+  Compare(nullptr, {W(L"Raisons", L"5", std::wstring(1000, L'x')), R(L"Raisons", L"5")});
+  Compare(("[Raisons]\r\n5=" + std::string(1000, 'y') + "\r\n").c_str(), {R(L"Raisons", L"5")});
 }
 
 TEST(ProfileComparison, ValuesWithQuotesAndSpecialCharacters) {
