@@ -75,7 +75,10 @@ using TimerCase = std::tuple<const char*, int, int, int, int, int>;
 class ContractTimers : public Contract, public ::testing::WithParamInterface<TimerCase> {};
 
 TEST_P(ContractTimers, Tick) {
-  const auto& [name, fastMs, slowMs, passMs, pauseMs, boxMs] = GetParam();
+  // Named copies, not a structured binding: the lambdas below capture them.
+  const int fastMs = std::get<1>(GetParam()), slowMs = std::get<2>(GetParam()),
+            passMs = std::get<3>(GetParam()), pauseMs = std::get<4>(GetParam()),
+            boxMs = std::get<5>(GetParam());
   const wchar_t question[] = L"Vous confirmez ? \u00e9\u20ac";
   vl::Timer fast(p.clock(), L"f", fastMs), slow(p.clock(), L"s", slowMs);
   std::wstring order;
