@@ -43,7 +43,8 @@ class App final : public Navigation {
   void ShowEnvoimsg() override;
   void OpenPhraseEditor() override;
 
-  // The windows as they stand, for a look from outside; nullptr when not made.
+  // The windows, for a look from outside: the pickers and the editor as they stand (nullptr
+  // when not made), the attach window made at its first use.
   bool PanelExists() const { return reglages_ != nullptr; }
   ConnexMan& AttachWindow();
   RaisonsKick* RaisonsKickWindow() const { return raisonsKick_.get(); }

@@ -131,13 +131,11 @@ void Reglages::RoomWatchdog() {
   RoomWindowSet& set = ctx_.records.room;
   // Controls the client replaced are taken again as the attach takes them; holding dead
   // handles would leave the panel looking alive while nothing reaches the room.
-  if (!ControlsStillInRoom(windows, set)) FindRoomChildren(windows, set.RoomWindow, set);
-  const WindowHandle room = set.RoomWindow;
-  if (windows.FindChild(room, 0, kClassChat) == 0 ||
-      windows.FindChild(room, 0, kClassInputBox) == 0 ||
-      windows.FindChild(room, 0, kClassButton) == 0) {
-    platform().EndProgram();
-  }
+  // While every held control is still a child of the room, the room still has its chat,
+  // input box and first button; only a change makes the search of its children worth doing.
+  if (ControlsStillInRoom(windows, set)) return;
+  FindRoomChildren(windows, set.RoomWindow, set);
+  if (!IsAttach(set)) platform().EndProgram();
 }
 
 void Reglages::ApplyRestrictedLayout() {
