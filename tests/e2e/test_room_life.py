@@ -98,7 +98,8 @@ class SingleInstance(unittest.TestCase):
                                     capture_output=True).returncode == 0, 20, "the first window")
         second = Verdelune(env, "instance-second", settings)
         self.addCleanup(second.stop)
-        first.proc.wait(timeout=15)
+        # On a loaded machine in a virtual desktop the second copy took more than 15 s to load.
+        first.proc.wait(timeout=45)
         renamed = Verdelune(env, "instance-renamed", settings, exe_name="verdelune-copie.exe")
         self.addCleanup(renamed.stop)
         time.sleep(6)
