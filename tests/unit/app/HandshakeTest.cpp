@@ -36,15 +36,28 @@ TEST_F(HandshakeTest, WithoutAnAnswerSevenSendsThenTheMessageThenTheEnd) {
   EXPECT_NEAR(static_cast<double>(*fake.EndedAt() - sends[6].timeMs), 5000.0, 200.0);
 }
 
-TEST_F(HandshakeTest, AnAnswerAfterTheFourthResendStopsEverything) {
-  AnswerAt(5);
+TEST_F(HandshakeTest, GarbageIsNoAnswerAndOnlyTheFirstAnswerCounts) {
+  // The bot answers each send with garbage after its "%", then correctly after the fifth
+  // re-send, then again with another level.
+  room.onPosted = [this](const std::wstring& text) {
+    if (text != app.records.shared.IdentText) return;
+    const std::wstring hex = app.records.shared.ChallengeHex.substr(0, 4);
+    const std::wstring garbage[] = {L"%", L"%" + hex, L"%" + hex + L"x\x01",
+                                    L"%\x202e" + hex + L"1", L"%" + std::wstring(10000, L'\xd800')};
+    const int send = IdentSends();
+    room.AddLine(send <= 5 ? L"(12:00) RoomBot: " + garbage[send - 1] : Answer(1));
+  };
   StartAndAttach();
-  fake.Advance(9000);
+  fake.Advance(11000);
+  EXPECT_EQ(IdentSends(), 6);
   EXPECT_FALSE(app.MainWindow().Connexion.Enabled());
   EXPECT_FALSE(app.MainWindow().EnvoiCode.Enabled());
+  room.AddLine(Answer(3));
   fake.Advance(30000);
-  EXPECT_EQ(IdentSends(), 5);
+  EXPECT_EQ(IdentSends(), 6);
   EXPECT_FALSE(fake.Ended());
+  EXPECT_TRUE(fake.fakeDialogs().Messages().empty()) << "no refusal for the second answer";
+  EXPECT_EQ(app.records.shared.BotLevel, 1);
   EXPECT_TRUE(panel().Visible());
 }
 
