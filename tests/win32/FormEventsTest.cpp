@@ -85,17 +85,6 @@ TEST_F(FormEventsTest, TypingBecomesTheTextEnterTypesNothingAndItsHandlerMayUnlo
   EXPECT_FALSE(IsWindow(window));
 }
 
-TEST_F(FormEventsTest, MenuCommandsReachTheirItems) {
-  int greet = 0, pause = 0;
-  form.Menu(L"SalutNewUser").onClick = [&] { ++greet; };
-  form.Menu(L"standby").onClick = [&] { ++pause; };
-  HMENU bar = GetMenu(form.Hwnd());
-  const UINT pauseId = GetMenuItemID(bar, 1);
-  for (UINT id : {GetMenuItemID(GetSubMenu(bar, 0), 0), pauseId, pauseId, 9999u})
-    SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  EXPECT_EQ(std::pair(greet, pause), std::pair(1, 2));
-}
-
 TEST_F(FormEventsTest, TheCloseBoxAsksTheForm) {
   HWND window = form.Hwnd(), label = form.WindowOf(form[L"Label2"]);
   for (bool allow : {false, true}) {  // a refused close leaves the window and the form
