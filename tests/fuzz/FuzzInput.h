@@ -16,12 +16,9 @@ namespace vl::fuzz {
 inline std::wstring WideOf(const std::uint8_t* data, std::size_t size) {
   std::wstring text;
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0xFF && i + 2 < size) {
-      text.push_back(static_cast<wchar_t>(data[i + 1] | data[i + 2] << 8));
-      i += 2;
-    } else {
-      text.push_back(static_cast<wchar_t>(data[i]));
-    }
+    const bool escaped = data[i] == 0xFF && i + 2 < size;
+    text.push_back(escaped ? static_cast<wchar_t>(data[i + 1] | data[i + 2] << 8) : data[i]);
+    if (escaped) i += 2;
   }
   return text;
 }
@@ -56,10 +53,5 @@ inline bool IsSubsequence(std::wstring_view part, std::wstring_view whole) {
 }  // namespace vl::fuzz
 
 // libFuzzer keeps the input that made a property fail, as it does for a crash.
-#define FUZZ_CHECK(condition)                                           \
-  do {                                                                  \
-    if (!(condition)) {                                                 \
-      std::fprintf(stderr, "property does not hold: %s\n", #condition); \
-      std::abort();                                                     \
-    }                                                                   \
-  } while (0)
+#define FUZZ_CHECK(condition) \
+  ((condition) ? void() : (std::fprintf(stderr, "fails: %s\n", #condition), std::abort()))
