@@ -44,7 +44,7 @@ Names Lower(std::wstring section, std::wstring key) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   auto p = fuzz::Parts(fuzz::WideOf(data, size), 1);
-  p.resize(std::min<size_t>(p.size(), 1 + 3 * 8));  // eight writes: more only slow a run down
+  p.resize(std::min<size_t>(p.size(), 1 + 3 * 4));  // four writes: more only slow a run down
   FakeProfile profile;
   const std::wstring path = L"C:\\Verdelune\\verdelune.ini";
   if (!p[0].empty()) profile.PutFile(path, ToWindows1252(p[0]));
