@@ -1,9 +1,14 @@
 #!/usr/bin/env python3
 """The demo's scripted tour, for a machine without a display: Verdelune's first start, the
 room bot's nickname, the attach by dragging the hand onto a busy simulated room, a user
-picked and kicked with a reason, and a greeting. Screenshots and the room's log are left in
-the folder given by VL_E2E_OUT."""
+picked and kicked with a reason, the menu, the pause, the phrase editor and the categories
+window. Screenshots and the room's log are left in the folder given by VL_E2E_OUT.
 
+With VL_GUIDE_PICTURES set to a folder, the pictures of the moderators' guide (LISEZMOI.html)
+are written there too, each cut to the windows it shows."""
+
+import os
+import subprocess
 import sys
 import time
 from pathlib import Path
@@ -13,55 +18,108 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
 from harness import MAIN_TITLE, PANEL_TITLE, Environment, RoomSim, Verdelune, wait  # noqa: E402
 
 PICKER = "Messages de raison et d'annonces divers"
+EDITOR = "Choix d'une raison"
+CATEGORIES = "Envoi d'un message à une catégorie de users"
+MARGIN = 6
 
 
 def main():
     env = Environment()
+    guide = Path(os.environ["VL_GUIDE_PICTURES"]) if os.environ.get("VL_GUIDE_PICTURES") else None
     room = RoomSim(env, "room", "--site", "Salons Verdelune, démo")
     vl = Verdelune(env, "verdelune", {"Raisons": {
-        "1": "Bienvenue $N, installe-toi !", "7": "merci de rester poli",
-        "14": "flood", "15": "insultes", "16": "publicité"}})
+        "1": "Bienvenue $N, installe-toi !", "2": "Soirée quiz à 21h, venez nombreux",
+        "3": "$N, pense à lire les règles du salon", "7": "merci de rester poli",
+        "8": "pas de majuscules s'il te plaît", "9": "pas de flood", "14": "flood",
+        "15": "insultes", "16": "publicité", "17": "pseudo incorrect"}})
     step = 0
 
-    def shot(what):
+    def shot(what, *windows):
+        """A screenshot of the whole screen; with windows, also a guide picture of them."""
         nonlocal step
         step += 1
         print("  ", env.screenshot(f"{step:02d}-{what}"))
+        if guide and windows:
+            guide.mkdir(parents=True, exist_ok=True)
+            left = max(0, min(w.rect[0] for w in windows) - MARGIN)
+            top = max(0, min(w.rect[1] for w in windows) - MARGIN)
+            right = max(w.rect[2] for w in windows) + MARGIN
+            bottom = max(w.rect[3] for w in windows) + MARGIN
+            # No metadata with a date in it: the same picture gives the same file.
+            subprocess.run(["import", "-window", "root", "-crop",
+                            f"{right - left}x{bottom - top}+{left}+{top}", "+repage", "-strip",
+                            "-define", "png:exclude-chunks=date,time", guide / f"{what}.png"],
+                           check=True, timeout=30)
+
+    def top(title, **kw):
+        return env.wait_window(title, 10, **kw)
+
+    def panel_back(nick):
+        """A double click on a user in the room's list: the panel comes back with the target."""
+        env.click(room.list_item_point(room.users().index(nick)), repeat=2)
+        return wait(lambda: next((w for w in env.windows_titled(PANEL_TITLE)
+                                  if w.rect[0] > -1000 and env.controls(w, nick)), None), 5,
+                    f"{nick} as the target")
+
+    def menu(panel, *keys):
+        env.click_text(panel, "Pseudo")
+        env.xdotool("key", "alt")
+        env.xdotool("key", *keys)
 
     try:
         for user in ("Alice", "Bob", "Zoé", "Marc"):
             room.command(f"join {user}")
+        room_window = next(w for w in env.windows("top") if w.title.startswith("Salons Verdelune"))
         main_window = env.wait_window(MAIN_TITLE, 30, having="J'ai bien lu ... Fermer cette fenêtre")
-        shot("explanations")
+        shot("explications", main_window)
         env.click_text(main_window, "J'ai bien lu ... Fermer cette fenêtre")
         entry = wait(lambda: env.controls(main_window, "Entrez le pseudo du roombot svp !"), 5,
                      "the nickname entry")[0]
         env.click((entry.centre[0], entry.centre[1] + 22))
         env.xdotool("type", "--delay", 40, "RoomBot")
-        shot("nickname")
+        shot("pseudo", main_window)
         env.xdotool("key", "Return")
         env.click_text(main_window, "Connexion à la salle")
         label = wait(lambda: next((c for w in env.windows_titled(MAIN_TITLE) for c in env.controls(w)
                                    if c.title.startswith("Pour connecter la room")), None),
                      10, "the attach window")
-        shot("attach-window")
+        attach = next(w for w in env.windows_titled(MAIN_TITLE) if w.visible)
+        shot("connexion", attach, room_window)
         env.drag(label.centre, room.strip)
         panel = env.wait_window(PANEL_TITLE, 15)
         room.command("traffic 1")
         time.sleep(1)
         shot("panel")
-        env.click(room.list_item_point(room.users().index("Bob")), repeat=2)
-        panel = wait(lambda: next((w for w in env.windows_titled(PANEL_TITLE)
-                                   if w.rect[0] > -1000 and env.controls(w, "Bob")), None), 5,
-                     "Bob as the target")
-        shot("target")
+        panel = panel_back("Bob")
+        shot("panneau", panel)
         env.click(min(env.controls(panel, "Kick"), key=lambda c: c.rect[0]))  # with a reason
-        picker = env.wait_window(PICKER, 5, having="flood")
-        shot("reasons")
-        env.click_text(picker, "flood")
+        shot("raisons", top(PICKER, having="flood"))
+        env.click_text(top(PICKER, having="flood"), "flood")
         time.sleep(1.5)
-        shot("kicked")
         room.command("traffic 0")
+        shot("expulse", room_window)
+
+        panel = panel_back("Alice")
+        menu(panel, "Return")
+        time.sleep(0.5)
+        menus = [w for w in env.windows("top") if w.cls == "#32768" and w.visible]
+        shot("menu", panel, *menus)
+        env.xdotool("key", "Escape", "Escape")
+        menu(panel, "Right", "Return")  # Pause
+        time.sleep(0.7)
+        shot("pause", panel)
+        menu(panel, "Right", "Return")
+        time.sleep(0.5)
+        menu(panel, "Return", "Down", "Return")  # Configurer, Messages et raisons
+        editor = top(EDITOR)
+        shot("editeur", editor)
+        env.click_text(editor, "Annuler")
+        wait(lambda: not env.windows_titled(EDITOR), 5, "the editor closes")
+
+        env.click_text(panel, "Message aux modos / bleus / verts / rouges")
+        categories = top(CATEGORIES)
+        shot("categories", categories)
+        env.click_text(categories, "Envoi aux rouges")  # empty: sends nothing, hides it
         room.command("join Nadia en notime")
         time.sleep(1)
         shot("room")

@@ -255,10 +255,17 @@ class RoomSim:
 
 
 class Verdelune:
-    """verdelune.exe, as `exe_name`, in a fresh folder with its data files and verdelune.ini."""
+    """verdelune.exe, as `exe_name`, in a fresh folder with its data files and verdelune.ini;
+    or, given `installed`, as it stands in that folder, with no settings file of ours."""
 
-    def __init__(self, env, name, settings, exe_name="verdelune.exe"):
-        self.env, self.folder = env, env.out / name
+    def __init__(self, env, name, settings, exe_name="verdelune.exe", installed=None):
+        self.env, self.folder = env, installed or env.out / name
+        if not installed:
+            self._install(settings, exe_name)
+        self.proc = env.spawn(["wine", str(self.folder / exe_name)], self.folder,
+                              f"{name}-verdelune.out")
+
+    def _install(self, settings, exe_name):
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         shutil.copy2(os.environ["VL_VERDELUNE"], self.folder / exe_name)
@@ -267,8 +274,6 @@ class Verdelune:
         ini = "".join(f"[{section}]\r\n" + "".join(f"{k}={v}\r\n" for k, v in keys.items())
                       for section, keys in settings.items())
         (self.folder / "verdelune.ini").write_bytes(ini.encode("cp1252"))  # as Windows writes it
-        self.proc = env.spawn(["wine", str(self.folder / exe_name)], self.folder,
-                              f"{name}-verdelune.out")
 
     def stop(self):
         self.env.stop(self.proc, grace=0.5)
@@ -277,11 +282,12 @@ class Verdelune:
 class Session:
     """A room simulator and a Verdelune beside it, with the usual settings."""
 
-    def __init__(self, env, name, settings=None, room_options=()):
+    def __init__(self, env, name, settings=None, room_options=(), installed=None):
         self.env, self.room = env, RoomSim(env, name, *room_options)
         self.log, settings = self.room.log, settings or {}
         self.vl = Verdelune(env, name + "-verdelune", {**settings, "Parametres": {
-            "AffWarning": "N", "Pseudo RoomBot": "RoomBot", **settings.get("Parametres", {})}})
+            "AffWarning": "N", "Pseudo RoomBot": "RoomBot", **settings.get("Parametres", {})}},
+            installed=installed)
 
     def attach(self):
         """Connexion à la salle, the hand dragged onto the room's strip: the room's ident line."""

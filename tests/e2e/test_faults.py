@@ -4,7 +4,7 @@ that cannot be written. Verdelune must answer the moderator throughout and lose 
 import time
 import unittest
 
-from harness import SessionTest, wait
+from harness import PANEL_TITLE, SessionTest, wait
 
 GREETING = {"Parametres": {"SalutNouvUser": "O"}, "Raisons": {"1": "Bienvenue $N !"}}
 
@@ -64,6 +64,24 @@ class ReplacedControls(SessionTest):
         self.sent("Bienvenue Zoé !", since, 5)
         self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
         self.assertEqual(len(self.log.matching("chat", "Bienvenue Zoé !$", since)), 1)
+        self.assertIsNone(self.s.vl.proc.poll(), "the program goes on")
+
+
+class GarbledBot(SessionTest):
+    def test_garbage_is_no_answer_and_a_second_answer_changes_nothing(self):
+        self.room.send("bot garbage on", "bot twice on")
+        since, ident = self.log.mark(), r"/msg RoomBot Verdelune\d{5}$"
+        self.s.attach()
+        wait(lambda: len(self.log.matching("chat", ident, since)) > 1, 5, "a send again")
+        self.assertEqual(self.env.windows_titled(PANEL_TITLE), [])
+        self.room.command("bot garbage off")
+        panel = self.env.wait_window(PANEL_TITLE, 5)
+        sends = len(self.log.matching("chat", ident, since))
+        time.sleep(4)  # past the answer's second copy and two more re-send times
+        self.assertGreaterEqual(
+            len(self.log.matching("chat", "RoomBot: Verdelune identifié %[0-9A-F]{4}1$", since)), 2)
+        self.assertEqual(len(self.log.matching("chat", ident, since)), sends)
+        self.assertEqual(self.env.windows_titled(PANEL_TITLE)[0].hwnd, panel.hwnd)
         self.assertIsNone(self.s.vl.proc.poll(), "the program goes on")
 
 

@@ -1,7 +1,6 @@
 """The room simulator where its unit tests cannot look and the Verdelune journeys do not: its
-window tree, the real mouse on its buttons, its close, the traffic generator."""
+window tree, the real mouse on its buttons, its close. Every journey uses its send button."""
 
-import time
 import unittest
 
 from harness import RoomSim, environment
@@ -41,22 +40,3 @@ class RoomSimTest(unittest.TestCase):
         self.assertEqual(self.env.probe("tree", self.info["room"]), [])
         self.log.wait_for("exit", None, 10)
         self.room.proc.wait(timeout=10)
-
-    def test_in_a_busy_room_a_click_on_send_posts_the_box_and_empties_it(self):
-        self.room.command("traffic 10")
-        time.sleep(2.0)
-        self.room.command("traffic 0")
-        self.assertGreaterEqual(len(self.log.matching("chat")), 15)
-        self.room.command("type Bonjour à tous, ça va ?")
-        since = self.log.mark()
-        self.env.click(self.room.button_points[0])
-        line = self.log.wait_for("chat", r"^\(\d\d:\d\d\) Modo: Bonjour à tous, ça va \?$", 5,
-                                 since)
-        self.log.wait_for("clicked", "^1$", 5, since)
-        self.assertEqual(self.env.text(self.info["input"]), "")
-        chat = self.env.text(self.info["chat"])
-        self.assertTrue(chat.endswith(line[2] + "\r\n"), repr(chat[-80:]))
-        since = self.log.mark()
-        self.env.click(self.room.button_points[0])  # the box is empty now
-        self.log.wait_for("send", "nothing posted", 5, since)
-        self.assertTrue(self.log.absent_for("chat", None, 0.5, since))

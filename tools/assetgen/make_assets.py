@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Makes the program's two data files: the hand pointer H_MOVE.CUR (a 32x32 cursor) and the
-entry sound ding-dong1.wav (a two-tone chime). Both are drawn and synthesised here, so that
+"""Makes the program's data files: the hand pointer H_MOVE.CUR (a 32x32 cursor), the entry
+sound ding-dong1.wav (a two-tone chime) and the executable's icon verdelune.ico (the crescent
+of the main window, 16, 32, 48 and 256 pixels). All are drawn and synthesised here, so that
 the project owns them. Output is deterministic: run it again and the files are the same.
 
     make_assets.py OUTPUT_FOLDER
@@ -8,6 +9,7 @@ the project owns them. Output is deterministic: run it again and the files are t
 import math
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 # The hand, as the pointer shows it while the moderator drags: '#' outline, '.' fill, blank
@@ -83,11 +85,89 @@ def chime_bytes(rate=22050):
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
 
+GREEN, RIM = (0x3C, 0xB0, 0x43), (0x1E, 0x6B, 0x2A)
+ICON_SIZES = (16, 32, 48, 256)
+
+
+def crescent_rgba(size):
+    """The emblem as the main window draws it (platform/win32/Emblem.cpp): a green disc with a
+    darker rim, less a disc up and to the right; here the bite is transparent and the edges
+    are smoothed by 4x4 samples a pixel. Rows top first, RGBA."""
+    radius = size * 9 / 20
+    centre = size / 2
+    rim = max(1.0, radius / 12)  # a wider rim than on screen, or 16 px would lose it
+    shift = radius * 9 / 20
+    bite = (centre + shift, centre - shift / 2, radius * 17 / 20)
+    rows = []
+    for y in range(size):
+        row = bytearray()
+        for x in range(size):
+            green = edge = 0
+            for sy in range(4):
+                for sx in range(4):
+                    px, py = x + (sx + 0.5) / 4, y + (sy + 0.5) / 4
+                    d = math.hypot(px - centre, py - centre)
+                    if d > radius or math.hypot(px - bite[0], py - bite[1]) < bite[2]:
+                        continue
+                    if d > radius - rim:
+                        edge += 1
+                    else:
+                        green += 1
+            covered = green + edge
+            if covered == 0:
+                row += bytes(4)
+                continue
+            colour = [(g * green + r * edge) // covered for g, r in zip(GREEN, RIM)]
+            row += bytes((*colour, covered * 255 // 16))
+        rows.append(bytes(row))
+    return rows
+
+
+def png_bytes(size, rows):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + \
+            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    raw = b"".join(b"\0" + row for row in rows)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)) + \
+        chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def dib_bytes(size, rows):
+    """A 32-bit icon image: BGRA bottom row first, then the AND mask (rows padded to 32 bits)."""
+    pixels, mask = bytearray(), bytearray()
+    stride = (size + 31) // 32 * 4
+    for row in reversed(rows):
+        bits = bytearray(stride)
+        for x in range(size):
+            r, g, b, a = row[4 * x:4 * x + 4]
+            pixels += bytes((b, g, r, a))
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
+                         0, 0, 0, 0)
+    return header + pixels + mask
+
+
+def icon_bytes():
+    # The 256-pixel image as PNG, as Windows expects it from Vista on; the others as bitmaps,
+    # which every version reads.
+    images = [(png_bytes if size == 256 else dib_bytes)(size, crescent_rgba(size))
+              for size in ICON_SIZES]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, image in zip(ICON_SIZES, images):
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return out + b"".join(images)
+
+
 def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else ".")
     out.mkdir(parents=True, exist_ok=True)
     (out / "H_MOVE.CUR").write_bytes(cursor_bytes())
     (out / "ding-dong1.wav").write_bytes(chime_bytes())
+    (out / "verdelune.ico").write_bytes(icon_bytes())
 
 
 if __name__ == "__main__":

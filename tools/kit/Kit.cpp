@@ -8,10 +8,10 @@
 
 #include "crypto/BotAnswer.h"
 #include "crypto/SharedKey.h"
+#include "crypto/Utf8.h"
 #include "crypto/Windows1252.h"
 #include "crypto/modCryptText.h"
 #include "kit/KitArgs.h"
-#include "kit/Utf8.h"
 
 namespace vl::kit {
 
@@ -136,11 +136,11 @@ Outcome RunCommand(const Command& command, const std::vector<std::wstring>& argv
 
 int Report(const Outcome& outcome, std::ostream& out, std::ostream& err) {
   if (!outcome.error.empty()) {
-    err << "verdelune-kit: " << Utf8FromWide(outcome.error) << "\n"
+    err << "verdelune-kit: " << ToUtf8(outcome.error) << "\n"
         << "Try 'verdelune-kit --help'.\n";
     return 1;
   }
-  out << Utf8FromWide(outcome.line) << "\n";
+  out << ToUtf8(outcome.line) << "\n";
   return 0;
 }
 

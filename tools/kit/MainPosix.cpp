@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "crypto/Utf8.h"
 #include "kit/Kit.h"
-#include "kit/Utf8.h"
 
 int main(int argc, char** argv) {
   std::vector<std::wstring> args;
   for (int i = 1; i < argc; ++i)
-    args.push_back(vl::kit::WideFromUtf8(argv[i]));
+    args.push_back(vl::FromUtf8(argv[i]));
   return vl::kit::RunKit(args, std::cout, std::cerr);
 }

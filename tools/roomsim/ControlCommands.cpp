@@ -76,6 +76,8 @@ ParsedControl ParseBot(const std::wstring& args) {
   auto [what, rest] = SplitFirstWord(args);
   if (what == L"silent") return ParseOnOff(ControlVerb::BotSilent, rest);
   if (what == L"wrong") return ParseOnOff(ControlVerb::BotWrong, rest);
+  if (what == L"garbage") return ParseOnOff(ControlVerb::BotGarbage, rest);
+  if (what == L"twice") return ParseOnOff(ControlVerb::BotTwice, rest);
   if (what == L"delay") return ParseNumber(ControlVerb::BotDelay, rest, 600000);
   if (what != L"level") return Fail(L"bot: unknown setting " + what);
   const auto w = Words(rest);

@@ -7,24 +7,26 @@
 namespace roomsim {
 
 enum class ControlVerb {
-  Join,       // join NICK [fr|en] [notime]
-  Leave,      // leave NICK
-  Say,        // say NICK TEXT...
-  Line,       // line TEXT...
-  Type,       // type TEXT...
-  Pick,       // pick NICK
-  MicFree,    // mic free
-  MicOther,   // mic other
-  BotLevel,   // bot level NICK N
-  BotSilent,  // bot silent on|off
-  BotWrong,   // bot wrong on|off
-  BotDelay,   // bot delay MS
-  Traffic,    // traffic RATE
-  Hang,       // hang MS: the room's thread takes no message for MS milliseconds
-  Replace,    // replace chat|input|buttons: new controls in place of the old ones
-  Trim,       // trim N: the oldest N chat lines go, as a bounded history drops them
-  Close,      // close
-  Quit,       // quit
+  Join,        // join NICK [fr|en] [notime]
+  Leave,       // leave NICK
+  Say,         // say NICK TEXT...
+  Line,        // line TEXT...
+  Type,        // type TEXT...
+  Pick,        // pick NICK
+  MicFree,     // mic free
+  MicOther,    // mic other
+  BotLevel,    // bot level NICK N
+  BotSilent,   // bot silent on|off
+  BotWrong,    // bot wrong on|off
+  BotGarbage,  // bot garbage on|off
+  BotTwice,    // bot twice on|off
+  BotDelay,    // bot delay MS
+  Traffic,     // traffic RATE
+  Hang,        // hang MS: the room's thread takes no message for MS milliseconds
+  Replace,     // replace chat|input|buttons: new controls in place of the old ones
+  Trim,        // trim N: the oldest N chat lines go, as a bounded history drops them
+  Close,       // close
+  Quit,        // quit
 };
 
 struct ControlCommand {

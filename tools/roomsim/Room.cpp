@@ -70,11 +70,19 @@ void Room::BotReact(const std::wstring& text) {
   host_.Log("bot", reply.log);
   if (reply.text.empty()) return;
   PendingReply pending{host_.ElapsedMs() + bot_.DelayMs(), reply.text, reply.removedUser};
+  if (reply.twice) Schedule({pending.dueMs + kSecondReplyMs, reply.text, L""});
   if (bot_.DelayMs() == 0) {
     PostReply(pending);
   } else {
-    pending_.push_back(std::move(pending));
+    Schedule(std::move(pending));
   }
+}
+
+void Room::Schedule(PendingReply reply) {
+  const auto later = std::upper_bound(
+      pending_.begin(), pending_.end(), reply.dueMs,
+      [](std::int64_t due, const PendingReply& other) { return due < other.dueMs; });
+  pending_.insert(later, std::move(reply));
 }
 
 void Room::PostReply(const PendingReply& reply) {
@@ -164,6 +172,10 @@ void Room::Run(const ControlCommand& c) {
       return bot_.SetSilent(c.on);
     case ControlVerb::BotWrong:
       return bot_.SetWrong(c.on);
+    case ControlVerb::BotGarbage:
+      return bot_.SetGarbage(c.on);
+    case ControlVerb::BotTwice:
+      return bot_.SetTwice(c.on);
     case ControlVerb::BotDelay:
       return bot_.SetDelay(static_cast<int>(c.number));
     case ControlVerb::Traffic:
@@ -199,7 +211,7 @@ void Room::Tick() {
     }
     return;
   }
-  // Replies fall due in the order they were made (one delay for all).
+  // Replies are kept in the order they fall due.
   while (!pending_.empty() && pending_.front().dueMs <= now) {
     const PendingReply reply = pending_.front();
     pending_.erase(pending_.begin());

@@ -84,6 +84,9 @@ class Room {
   void Error(const std::wstring& text);
   void BotReact(const std::wstring& text);
   void PostReply(const PendingReply& reply);
+  // Into the pending replies, after those due at the same time or earlier.
+  void Schedule(PendingReply reply);
+  static constexpr std::int64_t kSecondReplyMs = 1000;
   void MicChanged(bool changed);
   void Run(const ControlCommand& c);
   void Close();

@@ -102,10 +102,14 @@ BotReply RoomBot::Identify(const std::wstring& sender, const std::wstring& chall
     answer = SpoilAnswer(answer);
     how = L"wrong-answer";
   }
+  if (garbage_) {
+    answer = L"%\x01#\xa4 " + answer;
+    how = L"garbage-answer";
+  }
   return {L"Verdelune identifié " + answer,
           how + L" " + sender + L" challenge=" + challenge + L" level=" + std::to_wstring(level) +
               L" " + answer,
-          L""};
+          L"", twice_};
 }
 
 BotReply RoomBot::Command(const std::wstring& sender, const std::wstring& body,

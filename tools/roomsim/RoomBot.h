@@ -18,6 +18,7 @@ struct BotReply {
   std::wstring text;         // the bot's message text; empty when it says nothing
   std::wstring log;          // what it did, for the event log
   std::wstring removedUser;  // a user to take out of the room (kick, ban); empty for none
+  bool twice = false;        // the same reply again a second later
 };
 
 class RoomBot {
@@ -29,6 +30,9 @@ class RoomBot {
   int LevelOf(const std::wstring& nick) const;
   void SetSilent(bool on) { silent_ = on; }
   void SetWrong(bool on) { wrong_ = on; }
+  // Garbage between the "%" and the true answer; the answer posted twice.
+  void SetGarbage(bool on) { garbage_ = on; }
+  void SetTwice(bool on) { twice_ = on; }
   void SetDelay(int ms) { delayMs_ = ms; }
   bool Silent() const { return silent_; }
   bool Wrong() const { return wrong_; }
@@ -54,6 +58,8 @@ class RoomBot {
   std::set<std::wstring> micCut_;  // users whose microphone swmic has cut
   bool silent_ = false;
   bool wrong_ = false;
+  bool garbage_ = false;
+  bool twice_ = false;
   int delayMs_ = 0;
 };
 

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "crypto/Utf8.h"
+
 namespace roomsim {
 
-// UTF-8 <-> wide text. wchar_t is UTF-16 on Windows and UTF-32 elsewhere; both are handled.
-// Invalid input bytes become U+FFFD rather than being dropped silently.
-std::string ToUtf8(std::wstring_view text);
-std::wstring FromUtf8(std::string_view bytes);
+using vl::FromUtf8;
+using vl::ToUtf8;
 
 bool StartsWith(std::wstring_view text, std::wstring_view prefix);
 

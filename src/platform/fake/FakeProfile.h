@@ -1,5 +1,6 @@
 // Settings files in memory, stored as the bytes a real profile call would leave on disk
-// (Windows-1252 text, CR LF lines), through the portable INI semantics.
+// (Windows-1252 text, or UTF-8 after a byte-order mark; CR LF lines), through the portable
+// INI semantics.
 #pragma once
 
 #include <map>

@@ -1,6 +1,8 @@
 // Window procedure, creation and subclassing for the layer's windows.
 #include "platform/win32/Window.h"
 
+#include "platform/win32/Resources.h"
+
 namespace vl::win32 {
 
 namespace {
@@ -53,6 +55,14 @@ void Window::RegisterOwnClass(const wchar_t* name, UINT style) {
   wc.lpfnWndProc = &Window::Procedure;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  // The crescent on every window of the program and on its taskbar button, from the sizes
+  // in the executable (none in the test programs: the system's default icon then).
+  wc.hIcon = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(VL_IDI_EMBLEM),
+                                           IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(VL_IDI_EMBLEM),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   wc.lpszClassName = name;
   RegisterClassExW(&wc);  // ERROR_CLASS_ALREADY_EXISTS after the first time
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "crypto/Utf8.h"
 #include "kit/Kit.h"
-#include "kit/Utf8.h"
 #include "unit/crypto/McryptOracle.h"
 
 namespace vl::kit {
@@ -64,7 +64,7 @@ TEST(Kit, PrintsEachCommandsLineAndRefusesBadInputWithAReasonAndStatusOne) {
 // On POSIX the arguments arrive as UTF-8; the output above is UTF-8 on every system. Overlong
 // forms (C0 80, E0 80 80) are malformed.
 TEST(Utf8, DecodesTheArgumentsAndMarksMalformedBytes) {
-  EXPECT_EQ(WideFromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xC0\x80\xE0\x80\x80"),
+  EXPECT_EQ(FromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xC0\x80\xE0\x80\x80"),
             L"aé€\U0001F600\uFFFD\uFFFD\uFFFD");
 }
 

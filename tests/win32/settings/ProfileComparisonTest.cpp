@@ -84,5 +84,23 @@ TEST(ProfileComparison, ValuesWithQuotesAndSpecialCharacters) {
            W(L"Raisons", L"6", L"€ œ Ÿ"), R(L"Raisons", L"6")});
 }
 
+// Files the program did not write: a byte-order mark, UTF-8 text, no section the program
+// knows, and 10 MB of chat pasted in by mistake. Read the same way, and written without
+// losing the rest of the file.
+TEST(ProfileComparison, FilesFromElsewhere) {
+  const std::vector<Op> ops = {R(L"Parametres", L"AffWarning"), R(L"Raisons", L"1"),
+                               W(L"Parametres", L"AffWarning", L"N"),
+                               R(L"Parametres", L"AffWarning")};
+  Compare("\xEF\xBB\xBF[Parametres]\r\nAffWarning=O\r\n", ops);
+  Compare("\xEF\xBB\xBF[Raisons]\r\n1=d\xC3\xA9j\xC3\xA0\r\n",
+          {R(L"Raisons", L"1"), W(L"Raisons", L"2", L"été €"), R(L"Raisons", L"2")});
+  Compare("[Raisons]\r\n1=Bienvenue \xC3\xA0 toi \xE2\x82\xAC\r\n", ops);
+  Compare("[Autre]\r\nx=1\r\n", ops);
+  std::string big = "[Raisons]\r\n1=un\r\n";
+  while (big.size() < 10'000'000)
+    big += "(12:00) Bavard: " + std::string(100, 'z') + "\r\n";
+  Compare(big.c_str(), ops);
+}
+
 }  // namespace
 }  // namespace vl

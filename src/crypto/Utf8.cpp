@@ -1,10 +1,10 @@
 // UTF-8 <-> wchar_t, with surrogate pairs where wchar_t has 16 bits.
-#include "kit/Utf8.h"
+#include "crypto/Utf8.h"
 
 #include <cstdint>
 #include <type_traits>
 
-namespace vl::kit {
+namespace vl {
 
 namespace {
 
@@ -64,7 +64,7 @@ char32_t DecodeOne(std::string_view bytes, std::size_t& i) {
 
 }  // namespace
 
-std::string Utf8FromWide(std::wstring_view text) {
+std::string ToUtf8(std::wstring_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -81,7 +81,7 @@ std::string Utf8FromWide(std::wstring_view text) {
   return out;
 }
 
-std::wstring WideFromUtf8(std::string_view bytes) {
+std::wstring FromUtf8(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
   std::size_t i = 0;
@@ -90,4 +90,4 @@ std::wstring WideFromUtf8(std::string_view bytes) {
   return out;
 }
 
-}  // namespace vl::kit
+}  // namespace vl
