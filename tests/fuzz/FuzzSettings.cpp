@@ -1,5 +1,5 @@
-// The settings file through modIni over the fake profile, against a map: on any starting file,
-// after a series of writes (section, key, value: parts cut at U+0001 after the file's text),
+// The settings file through modIni over the fake profile, against a map: on a starting file
+// (see Rewritable), after a series of writes (section, key, value: parts cut at U+0001 after it),
 // each key written reads back as last written, cut to 799 characters, and each key that was
 // not reads as before. Only what Windows's profile calls and the fake store alike is written:
 // printable ASCII names without []=;'" or blanks at their ends; Windows-1252 values without
@@ -34,6 +34,19 @@ bool Holds(std::wstring_view text, bool name) {
          FromWindows1252(ToWindows1252(text)) == text;
 }
 
+// Files that a rewrite changes in meaning, as Wine's profile calls do too; no settings file
+// looks so. Blank lines and leading blanks are dropped, so the bytes of the UTF-8 mark can come
+// to start the file, which then reads as UTF-8; the head "[]" of a section without a name is
+// dropped, so its keys join the section before it.
+bool Rewritable(std::string_view file) {
+  if (file.find("\xEF\xBB\xBF", 1) != std::string_view::npos) return false;
+  for (size_t at = file.find('['); at != std::string_view::npos; at = file.find('[', at + 1)) {
+    const size_t end = file.find_first_not_of(" \t\n\v\f\r\x1A", at + 1);
+    if (end != std::string_view::npos && file[end] == ']') return false;
+  }
+  return true;
+}
+
 Names Lower(std::wstring section, std::wstring key) {
   for (std::wstring* name : {&section, &key})
     std::ranges::transform(*name, name->begin(), [](wchar_t c) { return std::towlower(c); });
@@ -47,11 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   p.resize(std::min<size_t>(p.size(), 1 + 3 * 4));  // four writes: more only slow a run down
   FakeProfile profile;
   const std::wstring path = L"C:\\Verdelune\\verdelune.ini";
-  // A rewrite drops blank lines and leading blanks, as Wine's does: a file in which the bytes of
-  // the UTF-8 mark stand after such blanks then starts with them and reads as UTF-8. No
-  // settings file starts so; such files are left out.
   const std::string file = ToWindows1252(p[0]);
-  if (file.find("\xEF\xBB\xBF", 1) != std::string::npos) return 0;
+  if (!Rewritable(file)) return 0;
   if (!file.empty()) profile.PutFile(path, file);
   std::map<Names, std::wstring> before, written;
   for (size_t i = 1; i + 2 < p.size(); i += 3) {
