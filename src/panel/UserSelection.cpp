@@ -5,14 +5,6 @@
 
 namespace vl {
 
-std::optional<std::wstring> CapturedNick(std::wstring_view t) {
-  if (!t.ends_with(L", ") && !t.ends_with(L", .")) return std::nullopt;
-  size_t comma = t.find(L',');
-  size_t blank = t.find(L' ');
-  if (blank < comma) return std::nullopt;
-  return RemoveAll(RemoveAll(t, L", "), L".");
-}
-
 UserSelection::UserSelection(const WindowContext& ctx, Reglages& panel, const PanelControls& c)
     : ctx_(ctx), panel_(panel), Label2_(c.Label2), PseudoManu_(c.PseudoManu) {
   Label2_.onClick = [this] { Label2_Click(); };

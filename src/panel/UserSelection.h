@@ -9,6 +9,7 @@
 
 #include "core/WindowContext.h"
 #include "panel/PanelControls.h"
+#include "room/ChatReader.h"  // CapturedNick
 
 namespace vl {
 
@@ -17,11 +18,6 @@ class Reglages;
 inline const std::wstring kInputMarker = L".";
 inline constexpr int kManualEntryShown = 960;
 inline constexpr int kManualEntryHidden = 6720;
-
-// The nickname in an input box text, or none when the text is no pick: it must end with
-// ", " or ", .", and the text before its first comma must hold no blank. Every ", " and then
-// every "." is removed from it.
-std::optional<std::wstring> CapturedNick(std::wstring_view inputText);
 
 class UserSelection {
  public:

@@ -65,4 +65,12 @@ std::wstring JoinLineNick(std::wstring_view line) {
   return nick;
 }
 
+std::optional<std::wstring> CapturedNick(std::wstring_view t) {
+  if (!t.ends_with(L", ") && !t.ends_with(L", .")) return std::nullopt;
+  size_t comma = t.find(L',');
+  size_t blank = t.find(L' ');
+  if (blank < comma) return std::nullopt;
+  return RemoveAll(RemoveAll(t, L", "), L".");
+}
+
 }  // namespace vl

@@ -1,6 +1,6 @@
-// Reading the room's chat and recognising its lines. The whole chat is copied out of the
-// chat control on every tick; the last complete line is found by scanning back from the end,
-// so a long chat costs one copy and no split.
+// Reading the room's chat and recognising its lines, and the nickname picked in its input box.
+// The whole chat is copied out of the chat control on every tick; the last complete line is
+// found by scanning back from the end, so a long chat costs one copy and no split.
 #pragma once
 
 #include <optional>
@@ -37,5 +37,10 @@ bool IsJoinLine(std::wstring_view line);
 // The nickname of a join line: the line with every marker removed, blanks trimmed (the
 // English marker decides when both occur); "" for a line that is not a join line.
 std::wstring JoinLineNick(std::wstring_view line);
+
+// The nickname the moderator placed in the room's input box, or none when the text is no
+// pick: it must end with ", " or ", .", and the text before its first comma must hold no
+// blank. Every ", " and then every "." is removed from it.
+std::optional<std::wstring> CapturedNick(std::wstring_view inputText);
 
 }  // namespace vl
