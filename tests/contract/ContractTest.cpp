@@ -68,6 +68,25 @@ TEST_F(Contract, AWindowThatHasGoneGivesTheFailedResults) {
   EXPECT_EQ(std::tuple(Read(edit), f.SetText(edit, L"x"), Click(b1)), std::tuple(L"", false, 0));
 }
 
+// The range reads of a rich edit count a paragraph end as one "\r", where the whole text has
+// CR LF; any other control, or one that has gone, refuses them.
+TEST_F(Contract, ARichEditIsMeasuredAndReadByRangeOtherControlsAreNot) {
+  const WindowHandle rich = desk->MakeRoom(L"r", {L"RichEdit20W"})[1];
+  f.SetText(rich, L"un\r\nJoin: Zo\u00eb\r\n");
+  EXPECT_EQ(Read(rich), L"un\r\nJoin: Zo\u00eb\r\n");
+  std::wstring range;
+  EXPECT_EQ(std::tuple(f.RichTextLength(rich), f.ReadRichText(rich, 3, 13, range), range),
+            std::tuple(13, true, L"Join: Zo\u00eb\r"));
+  EXPECT_TRUE(f.ReadRichText(rich, 11, 40, range)) << "past the end: clamped";
+  EXPECT_EQ(range, L"\u00eb\r");
+  f.SetText(edit, L"a\r\nb\r\n");
+  EXPECT_EQ(std::tuple(f.RichTextLength(edit), f.ReadRichText(edit, 0, 2, range)),
+            std::tuple(-1, false));
+  desk->Destroy(rich);
+  EXPECT_EQ(std::tuple(f.RichTextLength(rich), f.ReadRichText(rich, 0, 2, range)),
+            std::tuple(-1, false));
+}
+
 // A fast and a slow timer; the slow one's first tick may hold the program for a while, in a
 // pause or under a message box. `order` has the ticks as they came, the hold in brackets.
 // {name, the fast and the slow period, the time passing, the pause or the box (ms, or 0)}

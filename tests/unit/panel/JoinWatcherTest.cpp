@@ -55,6 +55,17 @@ TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {
   EXPECT_TRUE(fake.Ended());
 }
 
+TEST_F(JoinWatcherTest, AChatWhoseRangesDisagreeIsReadWholeFromItsFirstRead) {
+  FakeDesktop& desktop = fake.desktop();
+  desktop.Destroy(room.chat);
+  room.chat = desktop.Create(room.room, L"RichEdit20W");
+  desktop.Window(room.chat).richText = L"(12:00) Join: Mallory\r";  // whatever it shows
+  fake.Advance(1000);
+  Join(L"Join: Alice", 2000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"}) << "never Mallory";
+  EXPECT_TRUE(app.records.chatReads.wholeReadsOnly);
+}
+
 TEST_F(JoinWatcherTest, EachOptionOnItsOwnAndPauseStopsNeither) {
   fake.ChooseMenu(panel().Menu(L"standby"));
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));  // sound off
