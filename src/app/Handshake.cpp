@@ -35,6 +35,7 @@ void Handshake::AnswerWatcherTick() {
 
 void Handshake::Accept(int level) {
   SharedState& s = ctx_.records.shared;
+  chat_ = std::wstring();  // a long chat's copy is not kept once the watcher has stopped
   s.BotAnswered = true;
   main_.Connexion.SetEnabled(false);
   main_.EnvoiCode.SetEnabled(false);
