@@ -9,6 +9,7 @@ namespace {
 
 const std::wstring_view kLineEnd = L"\r\n";
 constexpr int kLeastSpan = 256;
+constexpr int kHeadChars = 64;
 
 }  // namespace
 
@@ -20,9 +21,22 @@ void ParagraphEndsAsCrLf(std::wstring_view range, std::wstring& out) {
   }
 }
 
-std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowHandle chatWindow) {
+std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowHandle chatWindow,
+                                                                         bool fresh) {
   const int length = windows_.RichTextLength(chatWindow);
   if (length < 0) return std::nullopt;
+  // Wine's rich edit finds a position by walking its paragraphs from the first, so a range at
+  // the end of a long chat costs the client that walk, where the length and the first
+  // characters cost nothing. The end is read again when either changed (a line added and
+  // another trimmed off the top may leave the length as it was), and at least every
+  // kRereadMs for a line rewritten at the same length.
+  if (!windows_.ReadRichText(chatWindow, 0, std::min(length, kHeadChars), head_))
+    return std::nullopt;
+  const std::uint64_t now = clock_.NowMs();
+  if (!fresh && chatWindow == tailWindow_ && length == tailLength_ && head_ == tailHead_ &&
+      now < tailAtMs_ + kRereadMs)
+    return tailAnswer_;
+  tailWindow_ = 0;
   // Widened until a line end stands before the last line, or the range is the whole text: a
   // line longer than the span costs a few more reads, never a wrong answer.
   for (long long span = span_;; span *= 4) {
@@ -36,9 +50,15 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
       // Next time, about twice what the last two line ends needed.
       span_ =
           static_cast<int>(std::clamp<size_t>(2 * (tail_.size() - before), kLeastSpan, 1 << 20));
-      return LastChatLine(tail_);
+    } else if (from != 0) {
+      continue;
     }
-    if (from == 0) return LastChatLine(tail_);
+    tailWindow_ = chatWindow;
+    tailLength_ = length;
+    tailHead_ = head_;
+    tailAtMs_ = now;
+    tailAnswer_ = LastChatLine(tail_);
+    return tailAnswer_;
   }
 }
 
@@ -50,7 +70,7 @@ std::optional<std::wstring_view> LastLineReader::ReadWhole(WindowHandle chatWind
 std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
   if (mode_.wholeReadsOnly) return ReadWhole(chatWindow);
   const bool check = chatWindow != checkedWindow_ || clock_.NowMs() >= nextCheckMs_;
-  std::optional<std::optional<std::wstring_view>> fast = ReadTail(chatWindow);
+  std::optional<std::optional<std::wstring_view>> fast = ReadTail(chatWindow, check);
   if (!fast) return ReadWhole(chatWindow);  // not a rich edit, or out of reach: as before
   if (!check) return *fast;
 
@@ -67,7 +87,7 @@ std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
   // verdict: a chat too long to be read whole in time is not asked again at once.
   checkedWindow_ = chatWindow;
   nextCheckMs_ = clock_.NowMs() + std::max(kMinCheckMs, took * kCheckSpacing);
-  fast = ReadTail(chatWindow);
+  fast = ReadTail(chatWindow, true);
   // No verdict when the client went or hung meanwhile (a whole read that timed out reads as
   // an empty text).
   if (fast) {
