@@ -5,8 +5,9 @@
 //   winprobe text HWND          its text, asked with WM_GETTEXT
 //   winprobe list HWND          the strings of a list box
 //   winprobe lastline HWND      a chat's last complete line by the whole read, then by the
-//                               program's range reader, its length in range characters, and
-//                               whether the reader's own comparison at its first read agreed
+//                               program's range reader ("+line", or "-" for none), then its
+//                               length in range characters and whether the reader's own
+//                               comparison at its first read agreed ("agree" or "disagree")
 // A window is described by its handle (decimal), class, enabled and visible states, rectangle
 // on the screen (left,top,right,bottom) and title. Output is UTF-8, one item a line, with \\,
 // \r, \n and \0 escaped so that line ends inside a text stay visible.
@@ -108,14 +109,12 @@ int Run(int argc, wchar_t** argv) {
     vl::ChatReadMode mode;
     vl::LastLineReader reader(windows, clock, mode);
     std::wstring text;
-    const auto line = [](const wchar_t* way, std::optional<std::wstring_view> last) {
-      Print(last ? way + (L" " + std::wstring(*last)) : std::wstring(way));
-    };
-    line(L"whole", vl::ReadChatText(windows, chat, text));
+    const std::optional<std::wstring_view> whole = vl::ReadChatText(windows, chat, text);
     reader.Read(chat);  // the first read compares
-    line(L"range", reader.Read(chat));
-    Print(L"length " + std::to_wstring(windows.RichTextLength(chat)));
-    Print(mode.wholeReadsOnly ? L"disagree" : L"agree");
+    for (const auto& last : {whole, reader.Read(chat)})
+      Print(last ? L"+" + std::wstring(*last) : L"-");
+    Print(std::to_wstring(windows.RichTextLength(chat)) +
+          (mode.wholeReadsOnly ? L" disagree" : L" agree"));
     return 0;
   }
   if (cmd == L"list") {

@@ -64,6 +64,9 @@ TEST_F(JoinWatcherTest, AChatWhoseRangesDisagreeIsReadWholeFromItsFirstRead) {
   Join(L"Join: Alice", 2000);
   EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"}) << "never Mallory";
   EXPECT_TRUE(app.records.chatReads.wholeReadsOnly);
+  const size_t reads = desktop.CallsTo(room.chat, ForeignCall::Kind::ReadText).size();
+  fake.Advance(1000);
+  EXPECT_EQ(desktop.CallsTo(room.chat, ForeignCall::Kind::ReadText).size(), reads + 10);
 }
 
 TEST_F(JoinWatcherTest, EachOptionOnItsOwnAndPauseStopsNeither) {
