@@ -87,10 +87,17 @@ def main():
         env.close()
 
 
-def report(s, samples, start, end):
-    s.log.refresh()
-    chat = [e for e in s.log.events if e[1] == "chat"]
-    chat_chars = sum(len(e[2]) + 2 for e in chat)
+def judge(events):
+    """(join lines, greeted twice, not greeted though last for two ticks of a responsive room).
+    A trim holds the room's thread (seconds, for thousands of lines): a line that was last
+    only while the room took no message could not be read, and is not counted."""
+    chat = [e for e in events if e[1] == "chat"]
+    busy, began = [], None
+    for ms, kind, details in events:
+        if kind == "control" and details.startswith("trim "):
+            began = ms
+        elif kind == "trim" and began is not None:
+            busy.append((began, ms))
     joins_seen, greeted_twice, lost = 0, 0, []
     for i, event in enumerate(chat[:-1]):
         if not re.search(r"(Join: |Rejoint la salle :)", event[2]):
@@ -103,8 +110,18 @@ def report(s, samples, start, end):
         if len(greetings) > 1:
             greeted_twice += 1
         # A join line that stayed last for two ticks of the watcher must have been greeted.
-        if not greetings and chat[i + 1][0] - event[0] >= 200:
+        first, then = event[0], chat[i + 1][0]
+        held = sum(max(0, min(then, b) - max(first, a)) for a, b in busy)
+        if not greetings and then - first - held >= 200:
             lost.append(event)
+    return joins_seen, greeted_twice, lost
+
+
+def report(s, samples, start, end):
+    s.log.refresh()
+    chat = [e for e in s.log.events if e[1] == "chat"]
+    chat_chars = sum(len(e[2]) + 2 for e in chat)
+    joins_seen, greeted_twice, lost = judge(s.log.events)
     elapsed = samples[-1][0] if samples else 0
     print(f"\nchat: {len(chat)} lines posted, {chat_chars} characters ({chat_chars * 2 // 1024} kB "
           f"as UTF-16); trimmed: {sum(int(e[2]) for e in s.log.events if e[1] == 'trim')} lines")
