@@ -100,6 +100,7 @@ int Win32ForeignWindows::RichTextLength(WindowHandle window) {
   const GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
   if (!WriteProcessMemory(loan_.handle, reinterpret_cast<void*>(loan_.at), &how, sizeof how,
                           nullptr)) {
+    GiveBack();  // the process has ended (its id may come back for another): opened anew
     return -1;
   }
   std::uintptr_t length = 0;
