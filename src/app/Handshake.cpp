@@ -23,10 +23,12 @@ void Handshake::connection() {
 }
 
 void Handshake::AnswerWatcherTick() {
-  std::optional<std::wstring_view> last =
-      ReadChatText(ctx_.platform.foreign(), ctx_.records.room.ChatTextWindow, chat_);
+  const WindowHandle chat = ctx_.records.room.ChatTextWindow;
+  // The last line first: a chat too long to be copied whole within the time-out still shows
+  // the answer.
+  std::optional<std::wstring_view> last = reader_.Read(chat);
   if (!last) return;
-  // recupnombot finds the echo itself; looking for it first would scan the chat twice.
+  ReadChatText(ctx_.platform.foreign(), chat, chat_);
   recupnombot(chat_);
   if (std::optional<int> level = AnswerLevel(*last, ctx_.records.shared.ChallengeHex)) {
     Accept(*level);
@@ -35,6 +37,7 @@ void Handshake::AnswerWatcherTick() {
 
 void Handshake::Accept(int level) {
   SharedState& s = ctx_.records.shared;
+  chat_ = std::wstring();  // a long chat's copy is not kept once the watcher has stopped
   s.BotAnswered = true;
   main_.Connexion.SetEnabled(false);
   main_.EnvoiCode.SetEnabled(false);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/WindowContext.h"
+#include "room/LastLineReader.h"
 
 namespace vl {
 
@@ -17,7 +18,10 @@ inline constexpr int kGiveUpPauseMs = 5000;
 
 class Handshake {
  public:
-  Handshake(const WindowContext& ctx, Principale& main) : ctx_(ctx), main_(main) {}
+  Handshake(const WindowContext& ctx, Principale& main)
+      : ctx_(ctx),
+        main_(main),
+        reader_(ctx.platform.foreign(), ctx.platform.clock(), ctx.records.chatReads) {}
 
   // Sends the identification line and starts the answer watcher.
   void connection();
@@ -34,6 +38,8 @@ class Handshake {
 
   WindowContext ctx_;
   Principale& main_;
+  // The answer is looked for in the last line, read by range; the echo in the whole text.
+  LastLineReader reader_;
   std::wstring chat_;  // the watcher's own copy of the chat, its storage reused between ticks
   int tries_ = 0;
 };

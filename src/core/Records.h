@@ -4,6 +4,7 @@
 
 #include "core/PanelState.h"
 #include "core/SharedState.h"
+#include "room/LastLineReader.h"
 #include "room/RoomWindowSet.h"
 
 namespace vl {
@@ -13,6 +14,7 @@ struct Records {
   RoomWindowSet room;  // filled by the manual attach
   PanelState panel;
   Phrases phrases;
+  ChatReadMode chatReads;  // whole reads only, once a range read disagreed with one
 };
 
 }  // namespace vl

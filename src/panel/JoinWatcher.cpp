@@ -8,7 +8,9 @@
 namespace vl {
 
 JoinWatcher::JoinWatcher(const WindowContext& ctx, Reglages& panel, MicroControl& micro)
-    : ctx_(ctx), micro_(micro) {
+    : ctx_(ctx),
+      micro_(micro),
+      reader_(ctx.platform.foreign(), ctx.platform.clock(), ctx.records.chatReads) {
   panel.Boucle.onTick = [this] { Boucle_Tick(); };
 }
 
@@ -17,8 +19,7 @@ void JoinWatcher::JoueSonEntree() {
 }
 
 void JoinWatcher::Boucle_Tick() {
-  std::optional<std::wstring_view> last =
-      ReadChatText(ctx_.platform.foreign(), ctx_.records.room.ChatTextWindow, chat_);
+  std::optional<std::wstring_view> last = reader_.Read(ctx_.records.room.ChatTextWindow);
   if (!last) return;  // no complete line: nothing more this tick, not even the key
   micro_.WatchPushToTalkKey();
 

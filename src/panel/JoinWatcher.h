@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/WindowContext.h"
+#include "room/LastLineReader.h"
 
 namespace vl {
 
@@ -22,7 +23,7 @@ class JoinWatcher {
  private:
   WindowContext ctx_;
   MicroControl& micro_;
-  std::wstring chat_;  // its own copy of the chat, kept between ticks to reuse its storage
+  LastLineReader reader_;
   bool EntreeAnnoncee_ = false;  // the join line that ends the chat has had its sound
   // The join line that ends the chat and has been greeted: greeted once, not on every tick
   // while it stays last, whatever the client's delay in showing the greeting.

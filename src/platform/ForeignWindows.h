@@ -32,6 +32,17 @@ class ForeignWindows {
   // WM_GETTEXT of the whole text into `out` (its storage reused between calls, so that a
   // reader that ticks does not allocate anew each time). Empty on failure.
   virtual void ReadText(WindowHandle window, std::wstring& out) = 0;
+  // A rich edit's text as the control keeps it, where a paragraph end is the one character
+  // "\r" that WM_GETTEXT shows as CR LF: its length (EM_GETTEXTLENGTHEX), and the characters
+  // [from, to) of it (EM_GETTEXTRANGE). Neither message has its buffer copied across
+  // processes, so both go through memory lent by the client. -1 / false for a window that is
+  // not a Unicode rich edit, that has gone or hangs, or whose process lends no memory: the
+  // caller then reads the whole text. Both cost the same whatever the length of the text.
+  virtual int RichTextLength(WindowHandle /*window*/) { return -1; }
+  virtual bool ReadRichText(WindowHandle /*window*/, int /*from*/, int /*to*/,
+                            std::wstring& /*out*/) {
+    return false;
+  }
   // WM_SETTEXT; false on failure.
   virtual bool SetText(WindowHandle window, std::wstring_view text) = 0;
   // WM_LBUTTONDOWN / WM_LBUTTONUP with wParam 0 and lParam 0.

@@ -1,6 +1,7 @@
 // Reading the room's chat and recognising its lines, and the nickname picked in its input box.
-// The whole chat is copied out of the chat control on every tick; the last complete line is
-// found by scanning back from the end, so a long chat costs one copy and no split.
+// ReadChatText copies the whole chat out of the chat control (the handshake, which looks for
+// its oldest echo, and the reference of LastLineReader); the last complete line is found by
+// scanning back from the end, so a long chat costs one copy and no split.
 #pragma once
 
 #include <optional>

@@ -22,8 +22,8 @@ class Contract : public ::testing::Test {
   vl::ForeignWindows& f = p.foreign();
   const std::wstring title = L"Salle \u2014 \u03a9mega " + std::wstring(300, L'\u00e9');
   const std::vector<WindowHandle> w =
-      desk->MakeRoom(title, {L"Button", L"Edit", L"Button", L"Static", L"Button"});
-  const WindowHandle room = w[0], b1 = w[1], edit = w[2], b2 = w[3], b3 = w[5];
+      desk->MakeRoom(title, {L"Button", L"Edit", L"Button", L"Static", L"Button", L"RichEdit20W"});
+  const WindowHandle room = w[0], b1 = w[1], edit = w[2], b2 = w[3], b3 = w[5], rich = w[6];
   std::wstring buffer = std::wstring(64, L'-');  // storage that a reader keeps between its ticks
 
   // What the program learns of the room: the edit found, its parent, class and text's length,
@@ -56,6 +56,13 @@ TEST_F(Contract, TextIsSetMeasuredAndReadAndAPressWithAReleaseClicks) {
   f.SetText(edit, L"");
   EXPECT_EQ(Read(edit), L"");
   EXPECT_EQ(buffer.data(), storage) << "a reader that ticks does not allocate anew";
+  // A rich edit's range reads count a paragraph end as one "\r" and clamp past the end; an
+  // edit refuses them.
+  f.SetText(rich, L"un\r\nJoin: Zo\u00eb\r\n");
+  std::wstring range, end;
+  EXPECT_EQ(std::tuple(f.RichTextLength(rich), f.ReadRichText(rich, 3, 13, range), range,
+                       f.ReadRichText(rich, 11, 40, end), end, f.RichTextLength(edit)),
+            std::tuple(13, true, L"Join: Zo\u00eb\r", true, L"\u00eb\r", -1));
   EXPECT_EQ(Click(b3), 1);
   EXPECT_TRUE(f.IsEnabled(b2));
   desk->Disable(b2);

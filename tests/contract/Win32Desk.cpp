@@ -33,6 +33,7 @@ LRESULT CALLBACK RoomProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 const WNDCLASSW kRoom{0, RoomProc, 0, 0, {}, {}, {}, {}, {}, L"ContractRoom"};
 [[maybe_unused]] const ATOM kRoomClass = RegisterClassW(&kRoom);
+[[maybe_unused]] const HMODULE kRichEdit = LoadLibraryW(L"Riched20.dll");  // "RichEdit20W"
 
 struct Win32Desk : Desk {
   // With them the answering timer: a box that never came gets no answer in a later test.
@@ -42,7 +43,9 @@ struct Win32Desk : Desk {
     clicks.clear();  // those of an earlier test's buttons
     std::vector<WindowHandle> made{Make(title, WS_OVERLAPPEDWINDOW)};
     for (const std::wstring& name : classes)
-      made.push_back(Make(L"", WS_CHILD | WS_VISIBLE, made[0], name.c_str()));
+      made.push_back(
+          Make(L"", WS_CHILD | WS_VISIBLE | (name.starts_with(L"RichEdit") ? ES_MULTILINE : 0),
+               made[0], name.c_str()));
     return made;
   }
   void Destroy(WindowHandle window) override { DestroyWindow(reinterpret_cast<HWND>(window)); }

@@ -1,9 +1,23 @@
 """The room simulator where its unit tests cannot look and the Verdelune journeys do not: its
-window tree, the real mouse on its buttons, its close. Every journey uses its send button."""
+window tree, the real mouse on its buttons, its close; and the program's range reader against the
+whole read on its real RichEdit (winprobe lastline). Every journey uses its send button."""
 
 import unittest
 
 from harness import RoomSim, environment
+
+LONG = "Long: " + "mot " * 900 + "fin"  # many rows (lines wrap), and more than a read's span
+# {what, commands, the last line then}; "replace chat" gives the chat a new handle
+STEPS = [("short lines", ["line un", "line Join: Zoé"], "Join: Zoé"),
+         ("a line longer than the control", [f"line {LONG}"], LONG),
+         ("then a short one", ["line (10:00) Join: Alice"], "(10:00) Join: Alice"),
+         ("rewritten at the same length", ["amend (10:00) Join: Bobby"], "(10:00) Join: Bobby"),
+         ("no final CR LF", ["append en-cours"], "(10:00) Join: Bobby"),
+         ("the open line closed", ["line -frappe"], "en-cours-frappe"),
+         ("a long history", ["history 5000", "line (10:01) Join: Chloé"], "(10:01) Join: Chloé"),
+         ("trimmed from the top", ["trim 3000", "trim 2000"], "(10:01) Join: Chloé"),
+         ("a control replaced", ["replace chat"], "(10:01) Join: Chloé")]
+DONE = {"line": "chat", "replace": "ready"}  # the event that says a command was carried out
 
 
 class RoomSimTest(unittest.TestCase):
@@ -40,3 +54,22 @@ class RoomSimTest(unittest.TestCase):
         self.assertEqual(self.env.probe("tree", self.info["room"]), [])
         self.log.wait_for("exit", None, 10)
         self.room.proc.wait(timeout=10)
+
+    def test_the_range_reader_gives_the_whole_reads_last_line_on_every_chat(self):
+        chat = self.info["chat"]
+        for what, commands, last in STEPS:
+            for command in commands:
+                since, verb = self.log.mark(), command.split()[0]
+                self.room.send(command)
+                done = self.log.wait_for(DONE.get(verb, verb), None, 120, since)
+            if verb == "replace":
+                chat = dict(p.split("=", 1) for p in done[2].split())["chat"]
+            with self.subTest(what):  # whole, range, then the length and the first comparison
+                lines = self.env.probe("lastline", chat)
+                self.assertEqual(lines[:2], ["+" + last] * 2)
+                self.assertRegex(lines[2], r"^[1-9]\d* agree$")
+        self.assertNotEqual(chat, self.info["chat"])
+
+
+if __name__ == "__main__":
+    unittest.main()

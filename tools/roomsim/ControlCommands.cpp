@@ -108,6 +108,9 @@ ParsedControl ParseControlCommand(const std::wstring& line) {
   if (verb == L"leave") return ParseWithText(ControlVerb::Leave, args, true);
   if (verb == L"pick") return ParseWithText(ControlVerb::Pick, args, true);
   if (verb == L"line") return ParseWithText(ControlVerb::Line, args, false);
+  if (verb == L"history") return ParseNumber(ControlVerb::History, args, 1000000);
+  if (verb == L"append") return ParseWithText(ControlVerb::Append, args, false);
+  if (verb == L"amend") return ParseWithText(ControlVerb::Amend, args, false);
   if (verb == L"type") return ParseWithText(ControlVerb::Type, args, false);
   if (verb == L"say") {
     auto [nick, text] = SplitFirstWord(args);

@@ -25,6 +25,9 @@ enum class ControlVerb {
   Hang,        // hang MS: the room's thread takes no message for MS milliseconds
   Replace,     // replace chat|input|buttons: new controls in place of the old ones
   Trim,        // trim N: the oldest N chat lines go, as a bounded history drops them
+  History,     // history N: N old lines at once, as a client that has been open for long
+  Append,      // append TEXT...: text at the end of the chat, no line end after it
+  Amend,       // amend TEXT...: the last complete chat line becomes TEXT
   Close,       // close
   Quit,        // quit
 };
@@ -36,7 +39,7 @@ struct ControlCommand {
   bool french = false;   // join: the French join line
   bool withTime = true;  // join: "(hh:mm) " before the join line
   bool on = false;       // bot silent / bot wrong
-  long long number = 0;  // bot level, bot delay, traffic, hang, trim
+  long long number = 0;  // bot level, bot delay, traffic, hang, trim, history
 };
 
 struct ParsedControl {

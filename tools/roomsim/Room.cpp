@@ -186,6 +186,12 @@ void Room::Run(const ControlCommand& c) {
       return host_.ReplaceControls(c.text);
     case ControlVerb::Trim:
       return host_.TrimChat(static_cast<int>(c.number));
+    case ControlVerb::History:
+      return host_.AddHistory(static_cast<int>(c.number));
+    case ControlVerb::Append:
+      return host_.AppendChatText(c.text);
+    case ControlVerb::Amend:
+      return host_.AmendLastChatLine(c.text);
     case ControlVerb::Close:
       return Close();
     case ControlVerb::Quit:

@@ -32,6 +32,9 @@ class RoomHost {
   virtual void Hang(int /*ms*/) {}
   virtual void ReplaceControls(const std::wstring& /*which*/) {}
   virtual void TrimChat(int /*lines*/) {}
+  virtual void AddHistory(int /*lines*/) {}
+  virtual void AppendChatText(const std::wstring& /*text*/) {}
+  virtual void AmendLastChatLine(const std::wstring& /*text*/) {}
   virtual void Quit() = 0;
   virtual ClockTime Now() = 0;
   virtual std::int64_t ElapsedMs() = 0;

@@ -108,6 +108,37 @@ void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
   out.assign(w->text);
 }
 
+std::optional<std::wstring> FakeDesktop::RichText(WindowHandle window) {
+  FakeWindow* w = Get(window);
+  if (w == nullptr || !w->className.starts_with(L"RichEdit") || !w->className.ends_with(L"W"))
+    return std::nullopt;
+  if (w->richText) return w->richText;
+  // Kept for the next call on the same text: a test's long chat is asked several times a tick.
+  if (w->text != richSource_) {
+    richSource_ = w->text;
+    richKept_.clear();
+    for (size_t i = 0; i < w->text.size(); ++i) {
+      richKept_ += w->text[i];
+      if (w->text.compare(i, 2, L"\r\n") == 0) ++i;
+    }
+  }
+  return richKept_;
+}
+
+int FakeDesktop::RichTextLength(WindowHandle window) {
+  std::optional<std::wstring> kept = RichText(window);
+  return kept ? static_cast<int>(kept->size()) : -1;
+}
+
+bool FakeDesktop::ReadRichText(WindowHandle window, int from, int to, std::wstring& out) {
+  std::optional<std::wstring> kept = RichText(window);
+  if (!kept || from < 0 || to < from) return false;
+  // Positions past the end are clamped, as the control clamps them.
+  const size_t begin = std::min(kept->size(), static_cast<size_t>(from));
+  out.assign(*kept, begin, std::min(kept->size(), static_cast<size_t>(to)) - begin);
+  return true;
+}
+
 bool FakeDesktop::SetText(WindowHandle window, std::wstring_view text) {
   Record(ForeignCall::Kind::SetText, window, std::wstring(text));
   FakeWindow* w = Get(window);

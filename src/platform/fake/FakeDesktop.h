@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct FakeWindow {
   std::wstring className;
   std::wstring title;
   std::wstring text;
+  // A rich edit's text as its range reads see it, when a test makes it differ from the text
+  // with each CR LF as one "\r" (as the real control keeps it).
+  std::optional<std::wstring> richText;
   bool enabled = true;
   // The client's reaction to button messages, and to its text being set.
   std::function<void()> onButtonDown;
@@ -49,6 +53,8 @@ class FakeDesktop : public ForeignWindows {
   Point CursorPosition() override { return cursor_; }
   int TextLength(WindowHandle window) override;
   void ReadText(WindowHandle window, std::wstring& out) override;
+  int RichTextLength(WindowHandle window) override;
+  bool ReadRichText(WindowHandle window, int from, int to, std::wstring& out) override;
   bool SetText(WindowHandle window, std::wstring_view text) override;
   void ButtonDown(WindowHandle window) override;
   void ButtonUp(WindowHandle window) override;
@@ -68,6 +74,8 @@ class FakeDesktop : public ForeignWindows {
 
  private:
   FakeWindow* Get(WindowHandle window);
+  // The text a rich edit keeps; nothing for a window that is not one.
+  std::optional<std::wstring> RichText(WindowHandle window);
   void Record(ForeignCall::Kind kind, WindowHandle window, std::wstring text = {});
 
   FakeClock& clock_;
@@ -76,6 +84,7 @@ class FakeDesktop : public ForeignWindows {
   Point cursor_;
   WindowHandle underCursor_ = 0;
   std::vector<ForeignCall> calls_;
+  std::wstring richSource_, richKept_;  // the last text RichText turned into a rich edit's
 };
 
 }  // namespace vl

@@ -25,7 +25,12 @@ class Win32ForeignWindows final : public ForeignWindows {
   // Short enough that the first call into a hung client still lets the program answer a
   // click within half a second; long enough for a long chat's copy.
   static constexpr unsigned kDefaultTimeoutMs = 300;
-  explicit Win32ForeignWindows(unsigned timeoutMs = kDefaultTimeoutMs) : timeoutMs_(timeoutMs) {}
+  // With VL_WHOLE_CHAT_READS set in the environment the range reads are refused, so that the
+  // benchmark can measure the whole read beside them.
+  explicit Win32ForeignWindows(unsigned timeoutMs = kDefaultTimeoutMs);
+  ~Win32ForeignWindows() override;
+  Win32ForeignWindows(const Win32ForeignWindows&) = delete;
+  Win32ForeignWindows& operator=(const Win32ForeignWindows&) = delete;
 
   WindowHandle FindChild(WindowHandle parent, WindowHandle after,
                          std::wstring_view className) override;
@@ -36,6 +41,8 @@ class Win32ForeignWindows final : public ForeignWindows {
   Point CursorPosition() override;
   int TextLength(WindowHandle window) override;
   void ReadText(WindowHandle window, std::wstring& out) override;
+  int RichTextLength(WindowHandle window) override;
+  bool ReadRichText(WindowHandle window, int from, int to, std::wstring& out) override;
   bool SetText(WindowHandle window, std::wstring_view text) override;
   void ButtonDown(WindowHandle window) override;
   void ButtonUp(WindowHandle window) override;
@@ -47,6 +54,28 @@ class Win32ForeignWindows final : public ForeignWindows {
             std::uintptr_t* result = nullptr);
 
   void Probe(WindowHandle window, unsigned long thread);
+
+  // Memory in the client's process for the messages whose buffers the system does not copy
+  // (EM_GETTEXTLENGTHEX, EM_GETTEXTRANGE): one block, kept while the client stays the same.
+  struct Loan {
+    unsigned long process = 0;
+    void* handle = nullptr;
+    std::uintptr_t at = 0;  // in the client's address space
+    std::size_t size = 0;
+    bool client32 = false;  // a 32-bit client: its structures hold 4-byte pointers
+    // A message that used the block was not answered in time: the client may still write into
+    // it later, so it is never given back.
+    bool outstanding = false;
+  };
+  // A block of at least `bytes` in the process of `window`, a Unicode rich edit; false when
+  // the window is not one or its process lends nothing.
+  bool Borrow(WindowHandle window, std::size_t bytes);
+  void GiveBack();
+  bool SendBorrowed(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                    std::intptr_t lParam, std::uintptr_t* result);
+
+  bool rangeReads_ = true;
+  Loan loan_;
 
   unsigned timeoutMs_;
   // Shared with the probes in flight, which may answer after this object has gone.

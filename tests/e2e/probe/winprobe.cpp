@@ -4,6 +4,10 @@
 //   winprobe tree HWND          the window and its descendants, FindWindowExW order, with depth
 //   winprobe text HWND          its text, asked with WM_GETTEXT
 //   winprobe list HWND          the strings of a list box
+//   winprobe lastline HWND      a chat's last complete line by the whole read, then by the
+//                               program's range reader ("+line", or "-" for none), then its
+//                               length in range characters and whether the reader's own
+//                               comparison at its first read agreed ("agree" or "disagree")
 // A window is described by its handle (decimal), class, enabled and visible states, rectangle
 // on the screen (left,top,right,bottom) and title. Output is UTF-8, one item a line, with \\,
 // \r, \n and \0 escaped so that line ends inside a text stay visible.
@@ -16,6 +20,11 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32ForeignWindows.h"
+#include "room/ChatReader.h"
+#include "room/LastLineReader.h"
 
 namespace {
 
@@ -93,6 +102,21 @@ int Run(int argc, wchar_t** argv) {
   if (!IsWindow(h)) return 1;
   if (cmd == L"tree") return Tree(h, 0), 0;
   if (cmd == L"text") return PrintText(h, WM_GETTEXTLENGTH, WM_GETTEXT) ? 0 : 1;
+  if (cmd == L"lastline") {
+    const auto chat = reinterpret_cast<vl::WindowHandle>(h);
+    vl::win32::Win32ForeignWindows windows(3000);
+    vl::win32::Win32Clock clock;
+    vl::ChatReadMode mode;
+    vl::LastLineReader reader(windows, clock, mode);
+    std::wstring text;
+    const std::optional<std::wstring_view> whole = vl::ReadChatText(windows, chat, text);
+    reader.Read(chat);  // the first read compares
+    for (const auto& last : {whole, reader.Read(chat)})
+      Print(last ? L"+" + std::wstring(*last) : L"-");
+    Print(std::to_wstring(windows.RichTextLength(chat)) +
+          (mode.wholeReadsOnly ? L" disagree" : L" agree"));
+    return 0;
+  }
   if (cmd == L"list") {
     LRESULT count = 0;
     if (!Send(h, LB_GETCOUNT, 0, 0, &count) || count == LB_ERR) return 1;

@@ -55,6 +55,20 @@ TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {
   EXPECT_TRUE(fake.Ended());
 }
 
+TEST_F(JoinWatcherTest, AChatWhoseRangesDisagreeIsReadWholeFromItsFirstRead) {
+  FakeDesktop& desktop = fake.desktop();
+  desktop.Destroy(room.chat);
+  room.chat = desktop.Create(room.room, L"RichEdit20W");
+  desktop.Window(room.chat).richText = L"(12:00) Join: Mallory\r";  // whatever it shows
+  fake.Advance(1000);
+  Join(L"Join: Alice", 2000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"}) << "never Mallory";
+  EXPECT_TRUE(app.records.chatReads.wholeReadsOnly);
+  const size_t reads = desktop.CallsTo(room.chat, ForeignCall::Kind::ReadText).size();
+  fake.Advance(1000);
+  EXPECT_EQ(desktop.CallsTo(room.chat, ForeignCall::Kind::ReadText).size(), reads + 10);
+}
+
 TEST_F(JoinWatcherTest, EachOptionOnItsOwnAndPauseStopsNeither) {
   fake.ChooseMenu(panel().Menu(L"standby"));
   fake.ChooseMenu(panel().Menu(L"AnnonceEntree"));  // sound off

@@ -343,6 +343,45 @@ void SimWindows::TrimChat(int lines) {
   Log("trim", std::to_wstring(dropped));
 }
 
+// One insertion for all of them: line by line, a long history would take minutes to build.
+void SimWindows::AddHistory(int lines) {
+  std::wstring text;
+  for (int i = 0; i < lines; ++i) {
+    text += L"(" + std::to_wstring(10 + i % 14) + L":" + std::to_wstring(10 + i % 50) +
+            L") Ancien" + std::to_wstring(i % 50) + L": message d'hier num\u00e9ro " +
+            std::to_wstring(i) + L"\r";
+  }
+  SendMessageW(chat_, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+  SendMessageW(chat_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageW(chat_, WM_VSCROLL, SB_BOTTOM, 0);
+  Log("history", std::to_wstring(lines));
+}
+
+// Positions in the chat count a paragraph end as one character: those of WM_GETTEXT's text
+// less one for each CR LF before them.
+void SimWindows::AppendChatText(const std::wstring& text) {
+  SendMessageW(chat_, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+  SendMessageW(chat_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  Log("append", text);
+}
+
+void SimWindows::AmendLastChatLine(const std::wstring& text) {
+  const std::wstring whole = WindowText(chat_);
+  const std::size_t end = whole.rfind(L"\r\n");
+  if (end == std::wstring::npos) return Log("error", L"amend: no complete line");
+  const std::size_t before = end == 0 ? std::wstring::npos : whole.rfind(L"\r\n", end - 1);
+  const std::size_t start = before == std::wstring::npos ? 0 : before + 2;
+  const auto breaks = [&whole](std::size_t upTo) {
+    std::size_t n = 0;
+    for (std::size_t at = whole.find(L"\r\n"); at < upTo; at = whole.find(L"\r\n", at + 2))
+      ++n;
+    return static_cast<LPARAM>(upTo - n);
+  };
+  SendMessageW(chat_, EM_SETSEL, static_cast<WPARAM>(breaks(start)), breaks(end));
+  SendMessageW(chat_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  Log("amend", text);
+}
+
 void SimWindows::Quit() {
   if (top_ != nullptr) DestroyWindow(top_);
   top_ = nullptr;

@@ -39,6 +39,9 @@ class SimWindows : public RoomHost {
   void Hang(int ms) override;
   void ReplaceControls(const std::wstring& which) override;
   void TrimChat(int lines) override;
+  void AddHistory(int lines) override;
+  void AppendChatText(const std::wstring& text) override;
+  void AmendLastChatLine(const std::wstring& text) override;
   void Quit() override;
   ClockTime Now() override;
   std::int64_t ElapsedMs() override;

@@ -1,0 +1,101 @@
+#include "room/LastLineReader.h"
+
+#include <algorithm>
+
+#include "room/ChatReader.h"
+
+namespace vl {
+namespace {
+
+const std::wstring_view kLineEnd = L"\r\n";
+constexpr int kLeastSpan = 256;
+constexpr int kHeadChars = 64;
+
+}  // namespace
+
+void ParagraphEndsAsCrLf(std::wstring_view range, std::wstring& out) {
+  out.clear();
+  for (size_t i = 0; i < range.size(); ++i) {
+    out += range[i];
+    if (range[i] == L'\r' && (i + 1 == range.size() || range[i + 1] != L'\n')) out += L'\n';
+  }
+}
+
+std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowHandle chatWindow,
+                                                                         bool fresh) {
+  const int length = windows_.RichTextLength(chatWindow);
+  if (length < 0) return std::nullopt;
+  // Wine's rich edit finds a position by walking its paragraphs from the first, so a range at
+  // the end of a long chat costs the client that walk, where the length and the first
+  // characters cost nothing. The end is read again when either changed (a line added and
+  // another trimmed off the top may leave the length as it was), and at least every
+  // kRereadMs for a line rewritten at the same length.
+  if (!windows_.ReadRichText(chatWindow, 0, std::min(length, kHeadChars), head_))
+    return std::nullopt;
+  const std::uint64_t now = clock_.NowMs();
+  if (!fresh && chatWindow == tailWindow_ && length == tailLength_ && head_ == tailHead_ &&
+      now < tailAtMs_ + kRereadMs)
+    return tailAnswer_;
+  tailWindow_ = 0;
+  // Widened until a line end stands before the last line, or the range is the whole text: a
+  // line longer than the span costs a few more reads, never a wrong answer.
+  for (long long span = span_;; span *= 4) {
+    const int from = span >= length ? 0 : length - static_cast<int>(span);
+    if (!windows_.ReadRichText(chatWindow, from, length, range_)) return std::nullopt;
+    ParagraphEndsAsCrLf(range_, tail_);
+    const size_t last = tail_.rfind(kLineEnd);
+    const size_t before = last == std::wstring::npos || last == 0 ? std::wstring::npos
+                                                                  : tail_.rfind(kLineEnd, last - 1);
+    if (before != std::wstring::npos) {
+      // Next time, about twice what the last two line ends needed.
+      span_ =
+          static_cast<int>(std::clamp<size_t>(2 * (tail_.size() - before), kLeastSpan, 1 << 20));
+    } else if (from != 0) {
+      continue;
+    }
+    tailWindow_ = chatWindow;
+    tailLength_ = length;
+    tailHead_ = head_;
+    tailAtMs_ = now;
+    tailAnswer_ = LastChatLine(tail_);
+    return tailAnswer_;
+  }
+}
+
+std::optional<std::wstring_view> LastLineReader::ReadWhole(WindowHandle chatWindow) {
+  windows_.ReadText(chatWindow, whole_);
+  return LastChatLine(whole_);
+}
+
+std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
+  if (mode_.wholeReadsOnly) return ReadWhole(chatWindow);
+  const bool check = chatWindow != checkedWindow_ || clock_.NowMs() >= nextCheckMs_;
+  std::optional<std::optional<std::wstring_view>> fast = ReadTail(chatWindow, check);
+  if (!fast) return ReadWhole(chatWindow);  // not a rich edit, or out of reach: as before
+  if (!check) return *fast;
+
+  // The text may change between two reads: the whole read is compared with a range read on
+  // each side of it, and only a whole read that matches neither is a disagreement.
+  std::optional<std::wstring> first;
+  if (*fast) first.emplace(**fast);
+  const std::uint64_t start = clock_.NowMs();
+  const std::optional<std::wstring_view> whole = ReadWhole(chatWindow);
+  const std::uint64_t took = clock_.NowMs() - start;
+  checkedAnswer_.reset();
+  if (whole) checkedAnswer_.emplace(*whole);
+  // The next comparison after a pause many times the whole read's length, whatever its
+  // verdict: a chat too long to be read whole in time is not asked again at once.
+  checkedWindow_ = chatWindow;
+  nextCheckMs_ = clock_.NowMs() + std::max(kMinCheckMs, took * kCheckSpacing);
+  fast = ReadTail(chatWindow, true);
+  // No verdict when the client went or hung meanwhile (a whole read that timed out reads as
+  // an empty text).
+  if (fast) {
+    ++mode_.checks;
+    mode_.wholeReadsOnly = checkedAnswer_ != first && checkedAnswer_ != *fast;
+  }
+  if (!mode_.wholeReadsOnly) whole_ = std::wstring();  // a long chat's copy is not kept
+  return checkedAnswer_;
+}
+
+}  // namespace vl

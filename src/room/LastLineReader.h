@@ -1,0 +1,68 @@
+// The chat's last complete line, read at a cost that does not grow with the chat: each tick
+// asks a rich edit for its length and its first characters; when either changed (and at least
+// every second) the end of its text is read by character range, a few hundred characters, and
+// its paragraph ends turned into the CR LF that WM_GETTEXT shows. The whole read stays the
+// reference: the first read of a chat control, and one now and then after it, reads both ways;
+// at the first disagreement every reader of the run goes back to whole reads.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+#include "platform/ForeignWindows.h"
+
+namespace vl {
+
+// Shared by the readers of one run.
+struct ChatReadMode {
+  bool wholeReadsOnly = false;  // a range read once disagreed with the whole read
+  int checks = 0;               // comparisons made, for tests and the soak
+};
+
+// A rich edit's range text as WM_GETTEXT shows it: every "\r" not followed by "\n" becomes
+// CR LF (a control that keeps CR LF itself is left as it is).
+void ParagraphEndsAsCrLf(std::wstring_view range, std::wstring& out);
+
+class LastLineReader {
+ public:
+  LastLineReader(ForeignWindows& windows, Clock& clock, ChatReadMode& mode)
+      : windows_(windows), clock_(clock), mode_(mode) {}
+
+  // LastChatLine of the control's whole text, a view valid until the next Read. A line
+  // rewritten at the same length may show up to kRereadMs late; any other change at once.
+  std::optional<std::wstring_view> Read(WindowHandle chatWindow);
+
+  // A comparison takes at most this share of the time (the whole read's duration times this
+  // factor apart), and comes at least every kMinCheckMs.
+  static constexpr std::uint64_t kMinCheckMs = 5000;
+  static constexpr std::uint64_t kCheckSpacing = 400;
+  static constexpr std::uint64_t kRereadMs = 1000;
+
+ private:
+  // Nothing when the control's range cannot be read; the caller reads the whole text then.
+  // `fresh`: read the range even when the length has not changed.
+  std::optional<std::optional<std::wstring_view>> ReadTail(WindowHandle chatWindow, bool fresh);
+  std::optional<std::wstring_view> ReadWhole(WindowHandle chatWindow);
+
+  ForeignWindows& windows_;
+  Clock& clock_;
+  ChatReadMode& mode_;
+  std::wstring range_;  // the tail as the control keeps it
+  std::wstring tail_;   // the same with CR LF
+  std::wstring whole_;  // only kept when whole reads are all there is
+  std::optional<std::wstring> checkedAnswer_;
+  // The last range read: where, at what length and when, and its answer (a view into tail_).
+  WindowHandle tailWindow_ = 0;
+  int tailLength_ = -1;
+  std::wstring tailHead_, head_;  // the text's first characters then, and now
+  std::uint64_t tailAtMs_ = 0;
+  std::optional<std::wstring_view> tailAnswer_;
+  int span_ = 256;  // characters read from the end; grows to hold the last two line ends
+  WindowHandle checkedWindow_ = 0;
+  std::uint64_t nextCheckMs_ = 0;
+};
+
+}  // namespace vl
