@@ -236,10 +236,12 @@ class RoomSim:
             f.writelines(command + "\n" for command in commands)
 
     def command(self, command, timeout=5.0):
-        """Sends one command and waits until the simulator has read it."""
+        """Sends one command and waits until the simulator has read it, and not refused it: a
+        scenario whose command is refused stages nothing and proves nothing."""
         since = self.log.mark()
         self.send(command)
         self.log.wait_for("control", "^" + re.escape(command) + "$", timeout, since)
+        assert self.log.absent_for("error", None, 0.1, since), f"roomsim refused {command!r}"
 
     def users(self):
         return [u.replace("\\\\", "\\") for u in self.env.probe("list", self.info["list"])]
