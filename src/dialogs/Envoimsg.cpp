@@ -51,13 +51,13 @@ Control& Envoimsg::LayOut() {
   // Each button sends the line it builds from the typed text, then the window and the panel
   // step aside.
   const SharedState& s = ctx_.records.shared;
-  struct Spec {
+  struct Row {
     const wchar_t* name;
     const wchar_t* caption;
     Colour back;
     std::function<std::wstring(const std::wstring&)> line;
   };
-  const Spec buttons[] = {
+  const Row buttons[] = {
       {L"ReyCommand5", L"Envoi aux NIV 1", 0xFFC0FF,
        [&s](const std::wstring& t) {
          return LevelMessageLine(s.BotNick, BotLevelGroup::Niv1, t, s.OwnNick);
@@ -81,7 +81,7 @@ Control& Envoimsg::LayOut() {
   };
   const int width = (kWidth - 240 - 4 * 60) / 5;
   int left = 120;
-  for (const Spec& b : buttons) {
+  for (const Row& b : buttons) {
     Add({.name = b.name,
          .kind = ControlKind::Button,
          .text = b.caption,
