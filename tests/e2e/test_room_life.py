@@ -93,13 +93,13 @@ class SingleInstance(unittest.TestCase):
         first = Verdelune(env, "instance-first", settings)
         self.addCleanup(first.stop)
         # Seen through X: a winprobe started while the prefix's only program starts can wait
-        # 30 s and more for the desktop.
-        wait(lambda: subprocess.run(["xdotool", "search", "--name", MAIN_TITLE],
-                                    capture_output=True).returncode == 0, 20, "the first window")
+        # 30 s and more for the desktop. Visible, not merely made: the window is shown after
+        # its load has ended the older copies, so the second copy is the one that loads last.
+        wait(lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", MAIN_TITLE],
+                                    capture_output=True).returncode == 0, 30, "the first window")
         second = Verdelune(env, "instance-second", settings)
         self.addCleanup(second.stop)
-        # On a loaded machine in a virtual desktop the second copy took more than 15 s to load.
-        first.proc.wait(timeout=45)
+        first.proc.wait(timeout=30)
         renamed = Verdelune(env, "instance-renamed", settings, exe_name="verdelune-copie.exe")
         self.addCleanup(renamed.stop)
         time.sleep(6)
