@@ -108,11 +108,11 @@ void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
   out.assign(w->text);
 }
 
-std::optional<std::wstring> FakeDesktop::RichText(WindowHandle window) {
+const std::wstring* FakeDesktop::RichText(WindowHandle window) {
   FakeWindow* w = Get(window);
   if (w == nullptr || !w->className.starts_with(L"RichEdit") || !w->className.ends_with(L"W"))
-    return std::nullopt;
-  if (w->richText) return w->richText;
+    return nullptr;
+  if (w->richText) return &*w->richText;
   // Kept for the next call on the same text: a test's long chat is asked several times a tick.
   if (w->text != richSource_) {
     richSource_ = w->text;
@@ -122,17 +122,17 @@ std::optional<std::wstring> FakeDesktop::RichText(WindowHandle window) {
       if (w->text.compare(i, 2, L"\r\n") == 0) ++i;
     }
   }
-  return richKept_;
+  return &richKept_;
 }
 
 int FakeDesktop::RichTextLength(WindowHandle window) {
-  std::optional<std::wstring> kept = RichText(window);
-  return kept ? static_cast<int>(kept->size()) : -1;
+  const std::wstring* kept = RichText(window);
+  return kept != nullptr ? static_cast<int>(kept->size()) : -1;
 }
 
 bool FakeDesktop::ReadRichText(WindowHandle window, int from, int to, std::wstring& out) {
-  std::optional<std::wstring> kept = RichText(window);
-  if (!kept || from < 0 || to < from) return false;
+  const std::wstring* kept = RichText(window);
+  if (kept == nullptr || from < 0 || to < from) return false;
   // Positions past the end are clamped, as the control clamps them.
   const size_t begin = std::min(kept->size(), static_cast<size_t>(from));
   out.assign(*kept, begin, std::min(kept->size(), static_cast<size_t>(to)) - begin);

@@ -74,8 +74,8 @@ class FakeDesktop : public ForeignWindows {
 
  private:
   FakeWindow* Get(WindowHandle window);
-  // The text a rich edit keeps; nothing for a window that is not one.
-  std::optional<std::wstring> RichText(WindowHandle window);
+  // The text a rich edit keeps, valid until the next call; null for a window that is not one.
+  const std::wstring* RichText(WindowHandle window);
   void Record(ForeignCall::Kind kind, WindowHandle window, std::wstring text = {});
 
   FakeClock& clock_;
