@@ -43,13 +43,13 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
     const int from = span >= length ? 0 : length - static_cast<int>(span);
     if (!windows_.ReadRichText(chatWindow, from, length, range_)) return std::nullopt;
     ParagraphEndsAsCrLf(range_, tail_);
-    const size_t last = tail_.rfind(kLineEnd);
-    const size_t before = last == std::wstring::npos || last == 0 ? std::wstring::npos
-                                                                  : tail_.rfind(kLineEnd, last - 1);
-    if (before != std::wstring::npos) {
+    const std::optional<std::wstring_view> line = LastChatLine(tail_);
+    // A line starting the range is whole only when the range starts the text.
+    const size_t start = line ? static_cast<size_t>(line->data() - tail_.data()) : 0;
+    if (start != 0) {
       // Next time, about twice what the last two line ends needed.
-      span_ =
-          static_cast<int>(std::clamp<size_t>(2 * (tail_.size() - before), kLeastSpan, 1 << 20));
+      span_ = static_cast<int>(
+          std::clamp<size_t>(2 * (tail_.size() - start + kLineEnd.size()), kLeastSpan, 1 << 20));
     } else if (from != 0) {
       continue;
     }
@@ -57,7 +57,7 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
     tailLength_ = length;
     tailHead_ = head_;
     tailAtMs_ = now;
-    tailAnswer_ = LastChatLine(tail_);
+    tailAnswer_ = line;
     return tailAnswer_;
   }
 }
