@@ -13,10 +13,11 @@ import sys
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "driver"))
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import Environment, Session  # noqa: E402
+from desktop import Environment  # noqa: E402
+from programs import Session  # noqa: E402
 from soak import proc_sample, wineserver_pid, TICKS_PER_SECOND  # noqa: E402
 
 WAYS = ("whole", "range")

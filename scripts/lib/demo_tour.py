@@ -13,9 +13,10 @@ import sys
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "driver"))
 
-from harness import MAIN_TITLE, PANEL_TITLE, Environment, RoomSim, Verdelune, wait  # noqa: E402
+from desktop import Environment, wait  # noqa: E402
+from programs import MAIN_TITLE, PANEL_TITLE, RoomSim, Verdelune  # noqa: E402
 
 PICKER = "Messages de raison et d'annonces divers"
 EDITOR = "Choix d'une raison"

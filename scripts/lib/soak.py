@@ -15,9 +15,10 @@ import sys
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tests" / "e2e"))
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "driver"))
 
-from harness import Environment, Session  # noqa: E402
+from desktop import Environment  # noqa: E402
+from programs import Session  # noqa: E402
 
 TICKS_PER_SECOND = 10  # the join watcher, every 100 ms
 
