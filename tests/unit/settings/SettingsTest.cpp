@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "platform/fake/FakeProfile.h"
 #include "settings/SettingsKeys.h"
 
@@ -26,24 +24,6 @@ TEST(Settings, AMissingFileReadsEmptyAndIsMadeBesideTheExecutableByTheFirstWrite
             "[Raisons]\r\n1=Bienvenue $N, \xE7"
             "a va ?\r\n[Parametres]\r\nPseudo RoomBot=RoomBot\r\n");
   EXPECT_EQ(settings.ReadPhrase(1), L"Bienvenue $N, ça va ?");
-}
-
-TEST(Settings, OnlyTheFirstFailedWriteOfARunIsTold) {
-  FakeProfile profile;
-  std::vector<std::wstring> told;
-  Settings settings(profile, [&told](const std::wstring& path) { told.push_back(path); });
-  settings.Write(key::kAnnSonore, L"O");
-  EXPECT_TRUE(told.empty()) << "a write that succeeds is silent";
-  profile.SetReadOnly(settings.Path(), true);
-  settings.Write(key::kAnnSonore, L"N");
-  settings.WritePhrase(3, L"perdu");
-  EXPECT_EQ(told, std::vector<std::wstring>{settings.Path()});
-  EXPECT_EQ(settings.Read(key::kAnnSonore), L"O") << "the file keeps its content";
-  profile.SetReadOnly(settings.Path(), false);
-  settings.Write(key::kAnnSonore, L"N");
-  profile.SetReadOnly(settings.Path(), true);
-  settings.Write(key::kAnnSonore, L"O");
-  EXPECT_EQ(told.size(), 1u);
 }
 
 }  // namespace
