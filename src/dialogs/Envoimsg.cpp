@@ -105,7 +105,7 @@ Control& Envoimsg::LayOut() {
 // Placed at the panel only when it is made; later openings show it where it was left.
 void Envoimsg::OnLoad() {
   Rect panel = ctx_.nav.Panel().Bounds();
-  MoveTo(panel.left, panel.top);
+  MoveToWithinScreen(panel.left, panel.top);
   SetAlwaysOnTop();
 }
 

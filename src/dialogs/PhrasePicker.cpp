@@ -91,7 +91,7 @@ void PhrasePicker::HideAndMinimizePanel() {
 
 void PhrasePicker::PlaceAtPanel() {
   Rect panel = Panel().Bounds();
-  MoveTo(panel.left, panel.top);
+  MoveToWithinScreen(panel.left, panel.top);
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 // The form's bookkeeping: its controls, menus and timers, and the hand-over to its peer.
 #include "platform/ui/Form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vl {
@@ -185,6 +186,13 @@ void Form::CentreOnScreen() {
   int top = (ws.ScreenHeight() - b.height) / 2;
   int left = (ws.ScreenWidth() - b.width) / 2;
   MoveTo(left, top);
+}
+
+void Form::MoveToWithinScreen(int left, int top) {
+  WindowSystem& ws = platform_.windows();
+  const Rect b = Bounds();
+  MoveTo(std::max(0, std::min(left, ws.ScreenWidth() - b.width)),
+         std::max(0, std::min(top, ws.ScreenHeight() - b.height)));
 }
 
 }  // namespace vl

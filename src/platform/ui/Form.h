@@ -80,6 +80,9 @@ class Form {
   WindowHandle Handle() const;
   // Top := (screen height - height) / 2, then Left := (screen width - width) / 2.
   void CentreOnScreen();
+  // At (left, top), moved back where the window would stand past an edge of the screen: a
+  // window placed at another one's corner must not open partly out of sight.
+  void MoveToWithinScreen(int left, int top);
 
   // From the platform.
   void Activated() { OnActivate(); }

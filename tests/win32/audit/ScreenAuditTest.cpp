@@ -176,16 +176,18 @@ std::vector<Item> ItemsOfDialog(HWND box) {
 std::vector<std::string> Faults(HWND top, const vl::Form* form, const std::string& window,
                                 const std::string& state) {
   const std::string dpi = I(GetDpiForWindow(top));
-  if (const char* dir = std::getenv("VL_AUDIT_DIR")) {
-    RECT r, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    GetWindowRect(top, &r);
-    IntersectRect(&r, &r, &screen);  // Wine copies nothing from a rectangle past the screen
-    vltest::Bitmap(r).Save(std::string(dir) + "/" + dpi + "-" + window + "-" + state + ".bmp");
-  }
   std::set<std::string> faults;  // one line per fault, whatever pair found it
   auto add = [&](const std::string& fault) {
     faults.insert(dpi + " dpi, " + window + ", " + state + ": " + fault);
   };
+  RECT r, screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  GetWindowRect(top, &r);
+  if (const int out = Outside(r, screen); out > 0)
+    add("the window stands past the edge of the screen: " + I(out) + " px outside");
+  if (const char* dir = std::getenv("VL_AUDIT_DIR")) {
+    IntersectRect(&r, &r, &screen);  // Wine copies nothing from a rectangle past the screen
+    vltest::Bitmap(r).Save(std::string(dir) + "/" + dpi + "-" + window + "-" + state + ".bmp");
+  }
   const std::vector<Item> items = form != nullptr ? ItemsOf(*form, add) : ItemsOfDialog(top);
   auto name = [&](HWND w) -> std::string {
     for (; w != nullptr && w != top; w = GetParent(w))
