@@ -46,7 +46,8 @@ class Environment:
 
     def __init__(self):
         if not os.environ.get("DISPLAY"):
-            raise RuntimeError("no DISPLAY: run through scripts/test or scripts/demo, or start Xvfb")
+            raise RuntimeError("no DISPLAY: run through scripts/test or scripts/demo, or start "
+                               "Xvfb")
         # The virtual desktop's journeys run in a prefix of their own (see scripts/test).
         desktop = os.environ.get("VL_E2E_DESKTOP")
         if desktop and not os.environ.get("VL_WINEPREFIX_DESKTOP"):
