@@ -37,7 +37,9 @@ void Handshake::AnswerWatcherTick() {
 
 void Handshake::Accept(int level) {
   SharedState& s = ctx_.records.shared;
-  chat_ = std::wstring();  // a long chat's copy is not kept once the watcher has stopped
+  // A long chat's copy is not kept once the watcher has stopped (swapped, not assigned: an
+  // empty string assigned would leave the storage in place).
+  std::wstring().swap(chat_);
   s.BotAnswered = true;
   main_.Connexion.SetEnabled(false);
   main_.EnvoiCode.SetEnabled(false);

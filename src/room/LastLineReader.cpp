@@ -94,7 +94,9 @@ std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
     ++mode_.checks;
     mode_.wholeReadsOnly = checkedAnswer_ != first && checkedAnswer_ != *fast;
   }
-  if (!mode_.wholeReadsOnly) whole_ = std::wstring();  // a long chat's copy is not kept
+  // A long chat's copy is not kept. Assigning an empty string would keep its storage: the
+  // move of a short string copies its characters and leaves the capacity as it was.
+  if (!mode_.wholeReadsOnly) std::wstring().swap(whole_);
   return checkedAnswer_;
 }
 

@@ -35,10 +35,11 @@ class LastLineReader {
   // rewritten at the same length may show up to kRereadMs late; any other change at once.
   std::optional<std::wstring_view> Read(WindowHandle chatWindow);
 
-  // A comparison takes at most this share of the time (the whole read's duration times this
-  // factor apart), and comes at least every kMinCheckMs.
+  // A comparison costs the client a copy of its whole chat, tens of milliseconds at 50,000
+  // lines: they come the whole read's duration times kCheckSpacing apart, so that they take
+  // at most a tenth of a percent of the client's time, and no closer than kMinCheckMs.
   static constexpr std::uint64_t kMinCheckMs = 5000;
-  static constexpr std::uint64_t kCheckSpacing = 400;
+  static constexpr std::uint64_t kCheckSpacing = 1000;
   static constexpr std::uint64_t kRereadMs = 1000;
 
  private:

@@ -20,8 +20,11 @@ WindowHandle W(HWND window) {
 }
 constexpr int kNameChars = 256;  // 255 characters and the NUL
 
-// The block lent by the client: the message's structure first, then the text it receives.
-constexpr std::size_t kHeaderBytes = 16;
+// The block lent by the client: the length's structure, the range's, then the text the range
+// receives.
+constexpr std::size_t kLengthAt = 0;
+constexpr std::size_t kRangeAt = 16;
+constexpr std::size_t kHeaderBytes = 32;
 constexpr std::size_t kBlockGrain = 4096;
 
 // Only the Unicode rich edits: an ANSI one would fill the block with bytes, and the messages
@@ -73,6 +76,8 @@ bool Win32ForeignWindows::Borrow(WindowHandle window, std::size_t bytes) {
     VirtualFreeEx(loan_.handle, reinterpret_cast<void*>(loan_.at), 0, MEM_RELEASE);
   }
   loan_.outstanding = false;
+  loan_.lengthWritten = false;
+  loan_.rangeWritten[0] = loan_.rangeWritten[1] = -1;
   loan_.size = (bytes + kBlockGrain - 1) / kBlockGrain * kBlockGrain;
   loan_.at = reinterpret_cast<std::uintptr_t>(
       VirtualAllocEx(loan_.handle, nullptr, loan_.size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
@@ -83,6 +88,15 @@ bool Win32ForeignWindows::Borrow(WindowHandle window, std::size_t bytes) {
   }
   if (loan_.at == 0) loan_.size = 0;
   return loan_.at != 0;
+}
+
+bool Win32ForeignWindows::WriteBlock(std::size_t offset, const void* bytes, std::size_t size) {
+  if (WriteProcessMemory(loan_.handle, reinterpret_cast<void*>(loan_.at + offset), bytes, size,
+                         nullptr)) {
+    return true;
+  }
+  GiveBack();  // the process has ended (its id may come back for another): opened anew
+  return false;
 }
 
 bool Win32ForeignWindows::SendBorrowed(WindowHandle window, unsigned message, std::uintptr_t wParam,
@@ -97,14 +111,13 @@ bool Win32ForeignWindows::SendBorrowed(WindowHandle window, unsigned message, st
 // GTL_NUMCHARS without GTL_USECRLF: a paragraph end counts one, as in the ranges.
 int Win32ForeignWindows::RichTextLength(WindowHandle window) {
   if (!Borrow(window, kHeaderBytes)) return -1;
-  const GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  if (!WriteProcessMemory(loan_.handle, reinterpret_cast<void*>(loan_.at), &how, sizeof how,
-                          nullptr)) {
-    GiveBack();  // the process has ended (its id may come back for another): opened anew
-    return -1;
+  if (!loan_.lengthWritten) {
+    const GETTEXTLENGTHEX how{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    if (!WriteBlock(kLengthAt, &how, sizeof how)) return -1;
+    loan_.lengthWritten = true;
   }
   std::uintptr_t length = 0;
-  if (!SendBorrowed(window, EM_GETTEXTLENGTHEX, loan_.at, 0, &length)) return -1;
+  if (!SendBorrowed(window, EM_GETTEXTLENGTHEX, loan_.at + kLengthAt, 0, &length)) return -1;
   const auto signedLength = static_cast<std::intptr_t>(length);
   return signedLength < 0 || signedLength > 0x7FFFFFFF ? -1 : static_cast<int>(signedLength);
 }
@@ -113,25 +126,27 @@ bool Win32ForeignWindows::ReadRichText(WindowHandle window, int from, int to, st
   if (from < 0 || to < from) return false;
   const auto chars = static_cast<std::size_t>(to - from);
   if (!Borrow(window, kHeaderBytes + (chars + 1) * sizeof(wchar_t))) return false;
-  // TEXTRANGEW as the client's bitness lays it out: two LONGs, then the text's address.
-  unsigned char range[kHeaderBytes + sizeof(wchar_t)] = {};
-  const LONG bounds[2] = {from, to};
-  std::memcpy(range, bounds, sizeof bounds);
   const std::uintptr_t text = loan_.at + kHeaderBytes;
-  if (loan_.client32) {
-    const auto text32 = static_cast<std::uint32_t>(text);
-    std::memcpy(range + sizeof bounds, &text32, sizeof text32);
-  } else {
-    const auto text64 = static_cast<std::uint64_t>(text);
-    std::memcpy(range + sizeof bounds, &text64, sizeof text64);
+  if (loan_.rangeWritten[0] != from || loan_.rangeWritten[1] != to) {
+    // TEXTRANGEW as the client's bitness lays it out: two LONGs, then the text's address.
+    unsigned char range[kHeaderBytes - kRangeAt] = {};
+    const LONG bounds[2] = {from, to};
+    std::memcpy(range, bounds, sizeof bounds);
+    if (loan_.client32) {
+      const auto text32 = static_cast<std::uint32_t>(text);
+      std::memcpy(range + sizeof bounds, &text32, sizeof text32);
+    } else {
+      const auto text64 = static_cast<std::uint64_t>(text);
+      std::memcpy(range + sizeof bounds, &text64, sizeof text64);
+    }
+    if (!WriteBlock(kRangeAt, range, sizeof range)) return false;
+    loan_.rangeWritten[0] = from;
+    loan_.rangeWritten[1] = to;
   }
-  // The text's first character is cleared: a control that copies nothing leaves it empty.
-  if (!WriteProcessMemory(loan_.handle, reinterpret_cast<void*>(loan_.at), range, sizeof range,
-                          nullptr)) {
-    return false;
-  }
+  // Only what the control says it copied is read back.
   std::uintptr_t copied = 0;
-  if (!SendBorrowed(window, EM_GETTEXTRANGE, 0, static_cast<std::intptr_t>(loan_.at), &copied)) {
+  if (!SendBorrowed(window, EM_GETTEXTRANGE, 0, static_cast<std::intptr_t>(loan_.at + kRangeAt),
+                    &copied)) {
     return false;
   }
   out.resize(std::min(static_cast<std::size_t>(copied), chars));

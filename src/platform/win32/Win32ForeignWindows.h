@@ -66,11 +66,18 @@ class Win32ForeignWindows final : public ForeignWindows {
     // A message that used the block was not answered in time: the client may still write into
     // it later, so it is never given back.
     bool outstanding = false;
+    // What the block's structures hold: under Wine every WriteProcessMemory stops the
+    // client's thread (ptrace), so a structure is written only when it changes. The client
+    // only reads them.
+    bool lengthWritten = false;
+    long rangeWritten[2] = {-1, -1};
   };
   // A block of at least `bytes` in the process of `window`, a Unicode rich edit; false when
   // the window is not one or its process lends nothing.
   bool Borrow(WindowHandle window, std::size_t bytes);
   void GiveBack();
+  // Writes `bytes` at `offset` of the block; false when the client has gone.
+  bool WriteBlock(std::size_t offset, const void* bytes, std::size_t size);
   bool SendBorrowed(WindowHandle window, unsigned message, std::uintptr_t wParam,
                     std::intptr_t lParam, std::uintptr_t* result);
 
