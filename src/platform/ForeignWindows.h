@@ -32,9 +32,6 @@ class ForeignWindows {
   // WM_GETTEXT of the whole text into `out` (its storage reused between calls, so that a
   // reader that ticks does not allocate anew each time). Empty on failure.
   virtual void ReadText(WindowHandle window, std::wstring& out) = 0;
-  // WM_GETTEXT into a buffer of `chars` + 1: the text's first `chars` characters as the whole
-  // read shows them, at a cost that does not grow with the text. Empty on failure.
-  virtual void ReadTextStart(WindowHandle window, int chars, std::wstring& out) = 0;
   // A rich edit's text as the control keeps it, where a paragraph end is the one character
   // "\r" that WM_GETTEXT shows as CR LF: its length (EM_GETTEXTLENGTHEX), and the characters
   // [from, to) of it (EM_GETTEXTRANGE). Neither message has its buffer copied across

@@ -29,10 +29,9 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
   // the end of a long chat costs the client that walk, where the length and the first
   // characters cost nothing. The end is read again when either changed (a line added and
   // another trimmed off the top may leave the length as it was), and at least every
-  // kRereadMs for a line rewritten at the same length. The first characters come by
-  // WM_GETTEXT, whose buffer the system copies: under Wine each access to the client's memory
-  // stops its thread, and a quiet tick then makes none.
-  windows_.ReadTextStart(chatWindow, kHeadChars, head_);
+  // kRereadMs for a line rewritten at the same length.
+  if (!windows_.ReadRichText(chatWindow, 0, std::min(length, kHeadChars), head_))
+    return std::nullopt;
   const std::uint64_t now = clock_.NowMs();
   if (!fresh && chatWindow == tailWindow_ && length == tailLength_ && head_ == tailHead_ &&
       now < tailAtMs_ + kRereadMs)

@@ -108,15 +108,6 @@ void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
   out.assign(w->text);
 }
 
-void FakeDesktop::ReadTextStart(WindowHandle window, int chars, std::wstring& out) {
-  FakeWindow* w = Get(window);
-  if (w == nullptr || chars <= 0) {
-    out.clear();
-    return;
-  }
-  out.assign(w->text, 0, static_cast<size_t>(chars));
-}
-
 const std::wstring* FakeDesktop::RichText(WindowHandle window) {
   FakeWindow* w = Get(window);
   if (w == nullptr || !w->className.starts_with(L"RichEdit") || !w->className.ends_with(L"W"))

@@ -53,7 +53,6 @@ class FakeDesktop : public ForeignWindows {
   Point CursorPosition() override { return cursor_; }
   int TextLength(WindowHandle window) override;
   void ReadText(WindowHandle window, std::wstring& out) override;
-  void ReadTextStart(WindowHandle window, int chars, std::wstring& out) override;
   int RichTextLength(WindowHandle window) override;
   bool ReadRichText(WindowHandle window, int from, int to, std::wstring& out) override;
   bool SetText(WindowHandle window, std::wstring_view text) override;

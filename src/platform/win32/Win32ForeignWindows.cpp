@@ -267,24 +267,19 @@ int Win32ForeignWindows::TextLength(WindowHandle window) {
 }
 
 void Win32ForeignWindows::ReadText(WindowHandle window, std::wstring& out) {
-  ReadTextStart(window, TextLength(window), out);
-}
-
-// The system copies WM_GETTEXT's buffer across processes: the client is asked for at most
-// `chars` characters and nothing of its memory is touched.
-void Win32ForeignWindows::ReadTextStart(WindowHandle window, int chars, std::wstring& out) {
-  if (chars <= 0) {
+  const int length = TextLength(window);
+  if (length <= 0) {
     out.clear();
     return;
   }
   // resize() keeps the capacity: a reader that ticks reuses the same storage.
-  out.resize(static_cast<size_t>(chars) + 1);
+  out.resize(static_cast<size_t>(length) + 1);
   std::uintptr_t copied = 0;
   if (!Send(window, WM_GETTEXT, out.size(), reinterpret_cast<std::intptr_t>(out.data()), &copied)) {
     out.clear();
     return;
   }
-  out.resize(std::min<size_t>(copied, static_cast<size_t>(chars)));
+  out.resize(std::min<size_t>(copied, static_cast<size_t>(length)));
 }
 
 bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {

@@ -41,7 +41,6 @@ class Win32ForeignWindows final : public ForeignWindows {
   Point CursorPosition() override;
   int TextLength(WindowHandle window) override;
   void ReadText(WindowHandle window, std::wstring& out) override;
-  void ReadTextStart(WindowHandle window, int chars, std::wstring& out) override;
   int RichTextLength(WindowHandle window) override;
   bool ReadRichText(WindowHandle window, int from, int to, std::wstring& out) override;
   bool SetText(WindowHandle window, std::wstring_view text) override;
