@@ -18,6 +18,10 @@ vl_wine_prefix_ready() {
       vl_wine_font_replacements
       touch "$WINEPREFIX/.verdelune-fonts"
     fi
+    if [ ! -f "$WINEPREFIX/.verdelune-ui-fonts" ]; then
+      vl_wine_ui_fonts
+      touch "$WINEPREFIX/.verdelune-ui-fonts"
+    fi
     if [ -n "${VL_WINE_UNMANAGED:-}" ] && [ ! -f "$WINEPREFIX/.verdelune-unmanaged" ]; then
       vl_wine_unmanaged_windows
       touch "$WINEPREFIX/.verdelune-unmanaged"
@@ -36,6 +40,19 @@ vl_wine_font_replacements() {
   DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1 || true
   wineserver -w || true
   rm -f "$reg"
+}
+
+# Wine's own Marlett (the glyphs of the title bar's buttons) and Tahoma (titles, message
+# boxes): Debian's Wine looks for them in /usr/share/fonts, not where fonts-wine puts them, and
+# without them the buttons show the letters "0 1 r" (docs/wine.md). A prefix's Fonts folder is
+# always read.
+vl_wine_ui_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" name
+  mkdir -p "$fonts"
+  for name in marlett.ttf tahoma.ttf tahomabd.ttf; do
+    [ -f "/usr/share/wine/fonts/$name" ] && cp "/usr/share/wine/fonts/$name" "$fonts/"
+  done
+  return 0
 }
 
 # Without a window manager (Xvfb), Wine waits up to 2 s for one each time a window is hidden
