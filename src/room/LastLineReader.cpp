@@ -28,13 +28,13 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
   // Wine's rich edit finds a position by walking its paragraphs from the first, so a range at
   // the end of a long chat costs the client that walk, where the length and the first
   // characters cost nothing. The end is read again when either changed (a line added and
-  // another trimmed off the top may leave the length as it was), and at least every
-  // kRereadMs for a line rewritten at the same length.
+  // another trimmed off the top may leave the length as it was), and, for a line rewritten at
+  // the same length, after kRereadMs or kCheckSpacing times the last end read's duration.
   if (!windows_.ReadRichText(chatWindow, 0, std::min(length, kHeadChars), head_))
     return std::nullopt;
   const std::uint64_t now = clock_.NowMs();
   if (!fresh && chatWindow == tailWindow_ && length == tailLength_ && head_ == tailHead_ &&
-      now < tailAtMs_ + kRereadMs)
+      now < tailAtMs_ + rereadAfterMs_)
     return tailAnswer_;
   tailWindow_ = 0;
   // Widened until a line end stands before the last line, or the range is the whole text: a
@@ -56,7 +56,8 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
     tailWindow_ = chatWindow;
     tailLength_ = length;
     tailHead_ = head_;
-    tailAtMs_ = now;
+    tailAtMs_ = clock_.NowMs();
+    rereadAfterMs_ = std::max(kRereadMs, (tailAtMs_ - now) * kCheckSpacing);
     tailAnswer_ = line;
     return tailAnswer_;
   }

@@ -32,7 +32,9 @@ class LastLineReader {
       : windows_(windows), clock_(clock), mode_(mode) {}
 
   // LastChatLine of the control's whole text, a view valid until the next Read. A line
-  // rewritten at the same length may show up to kRereadMs late; any other change at once.
+  // rewritten at the same length may show up to kRereadMs late, or kCheckSpacing times what
+  // reading the end took when that is longer (seconds at 50,000 lines under Wine, where the
+  // client walks its paragraphs for it); any other change at once.
   std::optional<std::wstring_view> Read(WindowHandle chatWindow);
 
   // A comparison costs the client a copy of its whole chat, tens of milliseconds at 50,000
@@ -60,6 +62,7 @@ class LastLineReader {
   int tailLength_ = -1;
   std::wstring tailHead_, head_;  // the text's first characters then, and now
   std::uint64_t tailAtMs_ = 0;
+  std::uint64_t rereadAfterMs_ = kRereadMs;
   std::optional<std::wstring_view> tailAnswer_;
   int span_ = 256;  // characters read from the end; grows to hold the last two line ends
   WindowHandle checkedWindow_ = 0;

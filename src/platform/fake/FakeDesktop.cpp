@@ -105,6 +105,7 @@ void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
     out.clear();
     return;
   }
+  if (w->wholeReadMs > 0) clock_.Sleep(w->wholeReadMs);
   out.assign(w->text);
 }
 
@@ -133,6 +134,10 @@ int FakeDesktop::RichTextLength(WindowHandle window) {
 bool FakeDesktop::ReadRichText(WindowHandle window, int from, int to, std::wstring& out) {
   const std::wstring* kept = RichText(window);
   if (kept == nullptr || from < 0 || to < from) return false;
+  if (from > 0) {
+    Record(ForeignCall::Kind::ReadEnd, window);
+    if (const int cost = Get(window)->endRangeMs; cost > 0) clock_.Sleep(cost);
+  }
   // Positions past the end are clamped, as the control clamps them.
   const size_t begin = std::min(kept->size(), static_cast<size_t>(from));
   out.assign(*kept, begin, std::min(kept->size(), static_cast<size_t>(to)) - begin);

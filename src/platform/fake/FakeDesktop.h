@@ -26,6 +26,10 @@ struct FakeWindow {
   // with each CR LF as one "\r" (as the real control keeps it).
   std::optional<std::wstring> richText;
   bool enabled = true;
+  // What the client takes to answer a range read away from the text's start (a long chat's
+  // walk through its paragraphs) and a whole read: the clock moves by it during the call.
+  int endRangeMs = 0;
+  int wholeReadMs = 0;
   // The client's reaction to button messages, and to its text being set.
   std::function<void()> onButtonDown;
   std::function<void()> onButtonUp;
@@ -33,7 +37,7 @@ struct FakeWindow {
 };
 
 struct ForeignCall {
-  enum class Kind { SetText, ButtonDown, ButtonUp, ReadText };
+  enum class Kind { SetText, ButtonDown, ButtonUp, ReadText, ReadEnd };  // ReadEnd: from > 0
   std::uint64_t timeMs;
   Kind kind;
   WindowHandle window;

@@ -1,6 +1,7 @@
 // The range reader against the whole read over the same chats in the fake's rich edit: every
-// answer the same (a line rewritten at the same length within a second), and the whole text
-// read only at the checks. A disagreement is the join watcher's test.
+// answer the same (a line rewritten at the same length within a second, when reading the end
+// costs nothing), and the whole text read only at the checks. A disagreement is the join
+// watcher's test.
 #include "room/LastLineReader.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,37 @@ TEST(LastLineReader, GivesTheWholeReadsAnswerOnEveryTick) {
     const size_t wholeReads = fake.desktop().CallsTo(chat, ForeignCall::Kind::ReadText).size();
     EXPECT_EQ(std::pair(wholeReads, mode.wholeReadsOnly), std::pair(size_t(mode.checks), false));
     EXPECT_NEAR(mode.checks, fake.clock().NowMs() / LastLineReader::kMinCheckMs, 1) << name;
+  }
+}
+
+// A quiet chat's end is read again only for a line rewritten at the same length: a second
+// after the last end read, or a thousand times what that read took when longer.
+TEST(LastLineReader, AQuietChatsEndIsReadAgainAsOftenAsItsCostAllows) {
+  for (const auto& [endMs, spacingMs] : {std::pair(0, 1000), std::pair(3, 3000)}) {
+    FakePlatform fake;
+    ChatReadMode mode;
+    LastLineReader reader(fake.desktop(), fake.clock(), mode);
+    const WindowHandle chat = fake.desktop().Create(0, L"RichEdit20W");
+    FakeWindow& window = fake.desktop().Window(chat);
+    for (int i = 0; i < 100; ++i)
+      window.text += L"(12:00) Join: user" + std::to_wstring(i) + L"\r\n";
+    window.endRangeMs = endMs;
+    window.wholeReadMs = 200;  // the checks come 200 s apart: only the first in this minute
+    for (int tick = 0; tick < 600; ++tick) {
+      reader.Read(chat);
+      fake.Advance(100);
+    }
+    const std::vector<ForeignCall> ends = fake.desktop().CallsTo(chat, ForeignCall::Kind::ReadEnd);
+    ASSERT_GT(ends.size(), 60000u / (spacingMs + 100) + 1) << endMs;
+    for (size_t i = 2; i < ends.size(); ++i) {  // the first two are the first check's
+      const std::uint64_t gap = ends[i].timeMs - ends[i - 1].timeMs;
+      EXPECT_GE(gap, static_cast<std::uint64_t>(spacingMs + endMs)) << endMs << ", read " << i;
+      EXPECT_LE(gap, static_cast<std::uint64_t>(spacingMs + endMs + 100)) << endMs << ", " << i;
+    }
+    // What the pause is for: a line rewritten at the same length is seen after it.
+    window.text.replace(window.text.size() - 7, 5, L"ZZZZZ");
+    fake.Advance(spacingMs + 100);
+    EXPECT_EQ(reader.Read(chat), LastChatLine(window.text)) << endMs;
   }
 }
 
