@@ -43,9 +43,9 @@ vl_wine_font_replacements() {
 }
 
 # Wine's own Marlett (the glyphs of the title bar's buttons) and Tahoma (titles, message
-# boxes): Debian's Wine looks for them in /usr/share/fonts, not where fonts-wine puts them, and
-# without them the buttons show the letters "0 1 r" (docs/wine.md). A prefix's Fonts folder is
-# always read.
+# boxes): Debian's Wine asks for its fonts folder by a name its file lookup does not resolve,
+# so fonts-wine's copies are never read, and the buttons show the letters "0 1 r"
+# (docs/wine.md). A prefix's Fonts folder is always read.
 vl_wine_ui_fonts() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts" name
   mkdir -p "$fonts"
