@@ -78,13 +78,16 @@ class PushToTalk(SessionTest):
 class CategoryMessage(SessionTest):
     def test_a_message_to_the_red_users(self):
         self.env.click_text(self.s.open_panel(), "Message aux modos / bleus / verts / rouges")
-        window = self.env.wait_window("Envoi d'un message à une catégorie de users", 5)
+        title = "Envoi d'un message à une catégorie de users"
+        window = self.env.wait_window(title, 5)
         self.env.click(self.env.edits(window)[0])
         self.env.type("réunion à 21h")
         self.shot("categories")
         since = self.log.mark()
         self.env.click_text(window, "Envoi aux rouges")
         self.sent("/msg 'OWNER' Message aux rouges : réunion à 21h (de Modo)", since, 3)
+        # The line goes first; the window hides once the sender's pause is over.
+        wait(lambda: not self.env.windows_titled(title), 3, "the window hides after the send")
 
 
 class SingleInstance(unittest.TestCase):
