@@ -2,12 +2,11 @@
 
 namespace vl {
 
-void ChatSender(ForeignWindows& windows, Clock& clock, const RoomWindowSet& room,
-                const std::wstring& text) {
-  windows.SetText(room.InputBoxWindow, text);
-  windows.ButtonDown(room.SendButtonWindow);
-  windows.ButtonUp(room.SendButtonWindow);
+SentLine ChatSender(ForeignWindows& windows, Clock& clock, const RoomWindowSet& room,
+                    const std::wstring& text) {
+  SentLine line = windows.SendLine(room.InputBoxWindow, room.SendButtonWindow, text);
   clock.Sleep(kChatSenderPauseMs);
+  return line;
 }
 
 }  // namespace vl

@@ -95,13 +95,13 @@ WindowHandle FakeDesktop::WindowAtPoint(Point) {
 
 int FakeDesktop::TextLength(WindowHandle window) {
   FakeWindow* w = Get(window);
-  return w == nullptr ? 0 : static_cast<int>(w->text.size());
+  return w == nullptr ? 0 : static_cast<int>(std::min<size_t>(w->text.size(), kMaxReadChars));
 }
 
 void FakeDesktop::ReadText(WindowHandle window, std::wstring& out) {
   Record(ForeignCall::Kind::ReadText, window);
   FakeWindow* w = Get(window);
-  if (w == nullptr) {
+  if (w == nullptr || w->wholeReadFails) {
     out.clear();
     return;
   }
@@ -133,7 +133,7 @@ int FakeDesktop::RichTextLength(WindowHandle window) {
 
 bool FakeDesktop::ReadRichText(WindowHandle window, int from, int to, std::wstring& out) {
   const std::wstring* kept = RichText(window);
-  if (kept == nullptr || from < 0 || to < from) return false;
+  if (kept == nullptr || from < 0 || to < from || to - from > kMaxRangeChars) return false;
   if (from > 0) {
     Record(ForeignCall::Kind::ReadEnd, window);
     if (const int cost = Get(window)->endRangeMs; cost > 0) clock_.Sleep(cost);
@@ -163,6 +163,27 @@ void FakeDesktop::ButtonUp(WindowHandle window) {
   Record(ForeignCall::Kind::ButtonUp, window);
   FakeWindow* w = Get(window);
   if (w != nullptr && w->onButtonUp) w->onButtonUp();
+}
+
+SentLine FakeDesktop::SendLine(WindowHandle input, WindowHandle button, std::wstring_view text) {
+  if (const FakeWindow* box = Get(input)) {
+    if (box->refusesLines) return SentLine::Refused();
+    if (box->takesLinesLate) {
+      auto taken = std::make_shared<bool>(false);
+      late_.push_back({input, button, std::wstring(text), taken});
+      return SentLine::Started(taken);
+    }
+  }
+  return ForeignWindows::SendLine(input, button, text);
+}
+
+void FakeDesktop::CatchUp() {
+  std::vector<LateLine> lines;
+  lines.swap(late_);
+  for (const LateLine& line : lines) {
+    ForeignWindows::SendLine(line.input, line.button, line.text);
+    *line.taken = true;
+  }
 }
 
 bool FakeDesktop::IsEnabled(WindowHandle window) {

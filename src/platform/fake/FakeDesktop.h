@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,11 @@ struct FakeWindow {
   // walk through its paragraphs) and a whole read: the clock moves by it during the call.
   int endRangeMs = 0;
   int wholeReadMs = 0;
+  bool wholeReadFails = false;  // a busy client whose whole copy does not come in time
+  // A client run with higher rights: the system refuses every line sent to this input box.
+  bool refusesLines = false;
+  // A slow client: a line sent to this input box is taken only at the test's CatchUp().
+  bool takesLinesLate = false;
   // The client's reaction to button messages, and to its text being set.
   std::function<void()> onButtonDown;
   std::function<void()> onButtonUp;
@@ -63,8 +69,11 @@ class FakeDesktop : public ForeignWindows {
   void ButtonDown(WindowHandle window) override;
   void ButtonUp(WindowHandle window) override;
   bool IsEnabled(WindowHandle window) override;
+  SentLine SendLine(WindowHandle input, WindowHandle button, std::wstring_view text) override;
 
   // Test side.
+  // The slow client takes the lines it was sent, in order.
+  void CatchUp();
   WindowHandle Create(WindowHandle parent, std::wstring className, std::wstring title = L"");
   // Destroys the window and everything under it; its handle then fails every call.
   void Destroy(WindowHandle window);
@@ -88,6 +97,12 @@ class FakeDesktop : public ForeignWindows {
   Point cursor_;
   WindowHandle underCursor_ = 0;
   std::vector<ForeignCall> calls_;
+  struct LateLine {
+    WindowHandle input, button;
+    std::wstring text;
+    std::shared_ptr<bool> taken;
+  };
+  std::vector<LateLine> late_;
   std::wstring richSource_, richKept_;  // the last text RichText turned into a rich edit's
 };
 

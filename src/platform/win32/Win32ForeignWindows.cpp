@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <vector>
 
 namespace vl::win32 {
 
@@ -35,13 +37,35 @@ bool IsUnicodeRichEdit(HWND window) {
   return _wcsicmp(name, L"RichEdit20W") == 0 || _wcsicmp(name, L"RICHEDIT50W") == 0;
 }
 
+std::uint64_t NowMs() {
+  return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now().time_since_epoch())
+                                        .count());
+}
+
+// What each open turn has spent waiting on the client, the innermost last. One UI thread.
+std::vector<std::uint64_t>& TurnsSpent() {
+  static std::vector<std::uint64_t> spent;
+  return spent;
+}
+
 }  // namespace
+
+Win32ForeignWindows::Turn::Turn() {
+  TurnsSpent().push_back(0);
+}
+
+Win32ForeignWindows::Turn::~Turn() {
+  TurnsSpent().pop_back();
+}
 
 Win32ForeignWindows::Win32ForeignWindows(unsigned timeoutMs) : timeoutMs_(timeoutMs) {
   rangeReads_ = GetEnvironmentVariableW(L"VL_WHOLE_CHAT_READS", nullptr, 0) == 0;
+  shared_->owner = this;
 }
 
 Win32ForeignWindows::~Win32ForeignWindows() {
+  shared_->owner = nullptr;
   GiveBack();
 }
 
@@ -101,11 +125,12 @@ bool Win32ForeignWindows::WriteBlock(std::size_t offset, const void* bytes, std:
 
 bool Win32ForeignWindows::SendBorrowed(WindowHandle window, unsigned message, std::uintptr_t wParam,
                                        std::intptr_t lParam, std::uintptr_t* result) {
-  if (Send(window, message, wParam, lParam, result)) return true;
-  // The message may still be taken later and write into the block: it is never freed, but
-  // may be used again, as the client takes sent messages in order and each writes within it.
-  loan_.outstanding = true;
-  return false;
+  const Outcome outcome = Call(window, message, wParam, lParam, result);
+  // A message that timed out may still be taken later and write into the block: it is never
+  // freed, but may be used again, as the client takes sent messages in order and each writes
+  // within it.
+  if (outcome == Outcome::TimedOut) loan_.outstanding = true;
+  return outcome == Outcome::Answered;
 }
 
 // GTL_NUMCHARS without GTL_USECRLF: a paragraph end counts one, as in the ranges.
@@ -123,7 +148,7 @@ int Win32ForeignWindows::RichTextLength(WindowHandle window) {
 }
 
 bool Win32ForeignWindows::ReadRichText(WindowHandle window, int from, int to, std::wstring& out) {
-  if (from < 0 || to < from) return false;
+  if (from < 0 || to < from || to - from > kMaxRangeChars) return false;
   const auto chars = static_cast<std::size_t>(to - from);
   if (!Borrow(window, kHeaderBytes + (chars + 1) * sizeof(wchar_t))) return false;
   const std::uintptr_t text = loan_.at + kHeaderBytes;
@@ -160,57 +185,167 @@ bool Win32ForeignWindows::ReadRichText(WindowHandle window, int from, int to, st
   return true;
 }
 
-bool Win32ForeignWindows::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                               std::intptr_t lParam, std::uintptr_t* result) {
-  if (window == 0) return false;
+bool Win32ForeignWindows::Hung(const ThreadState& state) {
+  return state.inFlight > 0 && NowMs() - state.busySinceMs >= kHungMs;
+}
+
+Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsigned message,
+                                                       std::uintptr_t wParam, std::intptr_t lParam,
+                                                       std::uintptr_t* result, Mode mode) {
+  if (window == 0) return Outcome::NotSent;
+  if (!queuedTexts_.empty() &&
+      std::ranges::none_of(shared_->threads, [](const auto& t) { return t.second.inFlight; })) {
+    queuedTexts_.clear();
+  }
   const DWORD thread = GetWindowThreadProcessId(H(window), nullptr);
-  if (thread == 0) return false;  // the window has gone
-  ThreadState& state = (*threads_)[thread];
-  if (state.hung) {
+  if (thread == 0) return Outcome::NotSent;  // the window has gone
+  ThreadState& state = shared_->threads[thread];
+  // A client the system already knows as hung would drop the message unsent: nothing new is
+  // started in it, and a probe tells when it is back.
+  if (mode != Mode::Continue && (Hung(state) || IsHungAppWindow(H(window)))) {
     Probe(window, thread);
-    return false;
+    return Outcome::NotSent;
   }
+  if (state.inFlight > 0) {
+    // The client has not caught up: a read or a new write would wait behind what it has not
+    // taken yet, and a time-out there would take it out again unseen. The rest of a write
+    // already begun goes behind the others without any wait.
+    if (mode != Mode::Continue || message == WM_SETTEXT) return Outcome::NotSent;
+    return Track(window, thread, message) ? Outcome::Queued : Outcome::NotSent;
+  }
+  std::vector<std::uint64_t>& turns = TurnsSpent();
+  const std::uint64_t spent = turns.empty() ? 0 : turns.back();
+  std::uint64_t wait = spent >= timeoutMs_ ? 0 : timeoutMs_ - spent;
+  if (mode != Mode::Read) wait = std::max<std::uint64_t>(wait, kLeastSendWaitMs);
+  if (wait == 0) return Outcome::NotSent;
+
   DWORD_PTR answer = 0;
+  const std::uint64_t start = NowMs();
   SetLastError(0);
-  LRESULT sent = SendMessageTimeoutW(H(window), message, wParam, lParam,
-                                     SMTO_ABORTIFHUNG | SMTO_BLOCK, timeoutMs_, &answer);
-  if (sent == 0) {
-    // A time-out, or a thread the system already knows as hung; a window that went away
-    // in the meantime is no hang.
-    if (IsWindow(H(window)) && (GetLastError() == ERROR_TIMEOUT || IsHungAppWindow(H(window)))) {
-      state.hung = true;
-      Probe(window, thread);
-    }
-    return false;
+  const LRESULT sent =
+      SendMessageTimeoutW(H(window), message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                          static_cast<UINT>(wait), &answer);
+  const DWORD error = GetLastError();
+  if (!turns.empty()) turns.back() += NowMs() - start;
+  if (sent != 0) {
+    if (result != nullptr) *result = answer;
+    return Outcome::Answered;
   }
-  if (result != nullptr) *result = answer;
-  return true;
+  // The system refuses messages to a process of higher rights (the client run as an
+  // administrator): nothing was sent, and nothing ever will be.
+  if (error == ERROR_ACCESS_DENIED) return Outcome::Refused;
+  if (!IsWindow(H(window))) return Outcome::NotSent;  // went away meanwhile: no hang
+  Probe(window, thread);
+  return Outcome::TimedOut;
 }
 
 namespace {
 
-struct ProbeTicket {
-  std::weak_ptr<Win32ForeignWindows::Threads> threads;
+struct Ticket {
+  std::weak_ptr<Win32ForeignWindows::Shared> shared;
   DWORD thread;
 };
 
-// The hung thread has taken the probe: its windows are called again.
-void CALLBACK ProbeAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
-  std::unique_ptr<ProbeTicket> ticket(reinterpret_cast<ProbeTicket*>(data));
-  if (auto threads = ticket->threads.lock()) (*threads)[ticket->thread] = {};
+// The client has handled a message sent without waiting; once it has handled them all, it
+// has caught up, and the lines waiting for it go on.
+void CALLBACK TicketAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
+  std::unique_ptr<Ticket> ticket(reinterpret_cast<Ticket*>(data));
+  auto shared = ticket->shared.lock();
+  if (!shared) return;
+  Win32ForeignWindows::ThreadState& state = shared->threads[ticket->thread];
+  if (state.inFlight > 0 && --state.inFlight == 0 && shared->owner != nullptr) {
+    shared->owner->SendWaitingLines();
+  }
 }
 
 }  // namespace
 
-void Win32ForeignWindows::Probe(WindowHandle window, unsigned long thread) {
-  ThreadState& state = (*threads_)[thread];
-  if (state.probing) return;
-  auto ticket = std::make_unique<ProbeTicket>(ProbeTicket{threads_, thread});
-  if (SendMessageCallbackW(H(window), WM_NULL, 0, 0, ProbeAnswered,
-                           reinterpret_cast<ULONG_PTR>(ticket.get()))) {
-    ticket.release();  // the answer frees it; a client that never answers keeps it
-    state.probing = true;
+bool Win32ForeignWindows::Track(WindowHandle window, unsigned long thread, unsigned message) {
+  auto ticket = std::make_unique<Ticket>(Ticket{shared_, thread});
+  if (!SendMessageCallbackW(H(window), message, 0, 0, TicketAnswered,
+                            reinterpret_cast<ULONG_PTR>(ticket.get()))) {
+    return false;
   }
+  ticket.release();  // the answer frees it; a client that never answers keeps it
+  ThreadState& state = shared_->threads[thread];
+  if (state.inFlight++ == 0) state.busySinceMs = NowMs();
+  return true;
+}
+
+void Win32ForeignWindows::Probe(WindowHandle window, unsigned long thread) {
+  // Anything already in flight tells as well when the client has caught up.
+  if (shared_->threads[thread].inFlight == 0) Track(window, thread, WM_NULL);
+}
+
+SentLine Win32ForeignWindows::SendLine(WindowHandle input, WindowHandle button,
+                                       std::wstring_view text) {
+  const DWORD thread = GetWindowThreadProcessId(H(input), nullptr);
+  if (input == 0 || thread == 0) return {};
+  ThreadState& state = shared_->threads[thread];
+  if (Hung(state) || IsHungAppWindow(H(input))) {
+    // Nothing new goes into a client that hangs, and what waited for it is dropped whole:
+    // sent a minute late, a line would answer a room that has moved on.
+    std::erase_if(waiting_, [&](const WaitingLine& line) {
+      return line.thread == thread && !line.textMayBeIn;
+    });
+    Probe(input, thread);
+    return {};
+  }
+  auto taken = std::make_shared<bool>(false);
+  waiting_.push_back(WaitingLine{input, button, thread, std::wstring(text), taken});
+  std::shared_ptr<Outcome> fate = waiting_.back().fate;
+  SendWaitingLines();
+  if (*fate == Outcome::Refused) return SentLine::Refused();
+  if (*fate == Outcome::NotSent) return {};
+  return SentLine::Started(std::move(taken));
+}
+
+// One line at a time, and only into a client that has caught up: the text then reaches a
+// client that is idle at once, however long it takes over it, rather than wait in its queue
+// behind our own messages, where a time-out would take it out again unseen.
+void Win32ForeignWindows::SendWaitingLines() {
+  while (!waiting_.empty()) {
+    WaitingLine& line = waiting_.front();
+    if (shared_->threads[line.thread].inFlight > 0) return;
+    if (line.textMayBeIn) {
+      // The text timed out: the client took it late, or never. Its box tells which.
+      line.textMayBeIn = false;
+      std::wstring box;
+      ReadText(line.input, box);
+      if (box == line.text) {
+        Click(line);
+        continue;
+      }
+    }
+    if (line.tries == kMaxTextTries) {
+      *line.fate = Outcome::NotSent;  // nothing half-done: no click without its text
+      waiting_.pop_front();
+      continue;
+    }
+    ++line.tries;
+    const Outcome set =
+        Call(line.input, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(line.text.c_str()), nullptr,
+             Mode::Start);
+    if (set == Outcome::Answered) {
+      Click(line);
+    } else if (set == Outcome::TimedOut) {
+      line.textMayBeIn = true;  // a probe went behind it
+      return;
+    } else {
+      *line.fate = set;
+      waiting_.pop_front();
+    }
+  }
+}
+
+// The press and the release go without waiting: a message sent that way is never taken back,
+// so the client handles both after the text, in order, however slow it is.
+void Win32ForeignWindows::Click(WaitingLine& line) {
+  if (Track(line.button, line.thread, WM_LBUTTONDOWN) &&
+      Track(line.button, line.thread, WM_LBUTTONUP)) {
+    *line.taken = true;
+  }
+  waiting_.pop_front();
 }
 
 WindowHandle Win32ForeignWindows::FindChild(WindowHandle parent, WindowHandle after,
@@ -263,7 +398,8 @@ Point Win32ForeignWindows::CursorPosition() {
 int Win32ForeignWindows::TextLength(WindowHandle window) {
   std::uintptr_t length = 0;
   if (!Send(window, WM_GETTEXTLENGTH, 0, 0, &length)) return 0;
-  return static_cast<int>(length);
+  const auto signedLength = static_cast<std::intptr_t>(length);
+  return static_cast<int>(std::clamp<std::intptr_t>(signedLength, 0, kMaxReadChars));
 }
 
 void Win32ForeignWindows::ReadText(WindowHandle window, std::wstring& out) {
@@ -282,22 +418,29 @@ void Win32ForeignWindows::ReadText(WindowHandle window, std::wstring& out) {
   out.resize(std::min<size_t>(copied, static_cast<size_t>(length)));
 }
 
-bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {
+Win32ForeignWindows::Outcome Win32ForeignWindows::SetTextCall(WindowHandle window,
+                                                              std::wstring_view text,
+                                                              std::uintptr_t* result) {
   setTextBuffer_.assign(text);
+  const Outcome outcome =
+      Call(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(setTextBuffer_.c_str()), result,
+           Mode::Start);
+  if (outcome == Outcome::TimedOut) queuedTexts_.push_back(std::move(setTextBuffer_));
+  return outcome;
+}
+
+bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {
   std::uintptr_t result = 0;
-  if (!Send(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(setTextBuffer_.c_str()),
-            &result)) {
-    return false;
-  }
-  return result != 0;
+  return SetTextCall(window, text, &result) == Outcome::Answered && result != 0;
 }
 
 void Win32ForeignWindows::ButtonDown(WindowHandle window) {
-  Send(window, WM_LBUTTONDOWN, 0, 0);
+  Call(window, WM_LBUTTONDOWN, 0, 0, nullptr, Mode::Start);
 }
 
 void Win32ForeignWindows::ButtonUp(WindowHandle window) {
-  Send(window, WM_LBUTTONUP, 0, 0);
+  // The release of a press that was sent: a button left pressed is worse than a late release.
+  Call(window, WM_LBUTTONUP, 0, 0, nullptr, Mode::Continue);
 }
 
 bool Win32ForeignWindows::IsEnabled(WindowHandle window) {

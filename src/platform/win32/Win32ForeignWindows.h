@@ -1,14 +1,20 @@
 // The chat client's windows through the wide window calls. Every message is sent with
-// SendMessageTimeoutW (SMTO_ABORTIFHUNG | SMTO_BLOCK): a call that gives up on a hung
-// window fails like a call on a window that has gone, and never freezes the program.
-// A thread that let one call time out counts as hung: the calls to its windows then fail at
-// once, rather than each waiting out the time-out, until it answers a probe sent without
-// waiting (SendMessageCallbackW), whose answer comes through the program's message loop.
+// SendMessageTimeoutW (SMTO_ABORTIFHUNG | SMTO_BLOCK), and the calls of one turn of the
+// program (a handler, a timer's tick) share one wait on the client, so that the program
+// answers the moderator within half a second whatever the client does.
+// A call that times out is not lost: the client takes it later, in order. A probe sent
+// without waiting (SendMessageCallbackW) then tells when the client has caught up; until
+// then reads fail at once, and a line is still sent whole, queued behind the rest. Only a
+// client that leaves the probe unanswered for kHungMs (the system's own rule for a hung
+// window) is taken as hung: nothing new is started in it until it answers.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/ForeignWindows.h"
 
@@ -17,16 +23,36 @@ namespace vl::win32 {
 class Win32ForeignWindows final : public ForeignWindows {
  public:
   struct ThreadState {
-    bool hung = false;
-    bool probing = false;  // a probe has gone and its answer has not come back yet
+    int inFlight = 0;  // messages sent without waiting that the client has not answered yet
+    std::uint64_t busySinceMs = 0;  // since when there have been some
   };
-  using Threads = std::unordered_map<unsigned long, ThreadState>;  // by thread id
+  // Shared with the answers in flight, which may come after this object has gone.
+  struct Shared {
+    std::unordered_map<unsigned long, ThreadState> threads;  // by thread id
+    Win32ForeignWindows* owner = nullptr;
+  };
 
-  // Short enough that the first call into a hung client still lets the program answer a
-  // click within half a second; long enough for a long chat's copy.
-  static constexpr unsigned kDefaultTimeoutMs = 300;
+  // What one turn may wait on the client in all: a tick that waits it out, then a click that
+  // waits it out too, still leave the click answered within half a second.
+  static constexpr unsigned kDefaultTimeoutMs = 200;
+  // What a line's text may wait when the turn has nothing left: enough to hand the text over
+  // (the client takes it later), so that the second line of a handler is not dropped.
+  static constexpr unsigned kLeastSendWaitMs = 20;
+  static constexpr std::uint64_t kHungMs = 5000;
+
+  // A turn of the program: every entry into its window procedures opens one. The calls made
+  // within it share the budget; a turn opened inside another (a tick under a modal box) has
+  // its own. A call made outside any turn has the whole budget to itself.
+  class Turn {
+   public:
+    Turn();
+    ~Turn();
+    Turn(const Turn&) = delete;
+    Turn& operator=(const Turn&) = delete;
+  };
+
   // With VL_WHOLE_CHAT_READS set in the environment the range reads are refused, so that the
-  // benchmark can measure the whole read beside them.
+  // benchmark can measure the whole read beside them. `timeoutMs`: the budget of a turn.
   explicit Win32ForeignWindows(unsigned timeoutMs = kDefaultTimeoutMs);
   ~Win32ForeignWindows() override;
   Win32ForeignWindows(const Win32ForeignWindows&) = delete;
@@ -46,14 +72,55 @@ class Win32ForeignWindows final : public ForeignWindows {
   bool SetText(WindowHandle window, std::wstring_view text) override;
   void ButtonDown(WindowHandle window) override;
   void ButtonUp(WindowHandle window) override;
+  SentLine SendLine(WindowHandle input, WindowHandle button, std::wstring_view text) override;
   bool IsEnabled(WindowHandle window) override;
 
- private:
-  // The message's result; nothing when the window is not valid, hangs or times out.
-  bool Send(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-            std::uintptr_t* result = nullptr);
+  // Gives the block lent by the client back, unless a message that may still write into it
+  // is outstanding: on every way out of the program.
+  void GiveBack();
+  // Goes on with the lines that wait for a client: called when it has caught up.
+  void SendWaitingLines();
 
+ private:
+  enum class Outcome {
+    Answered,
+    TimedOut,  // the client may still take it, if it had begun to, or never
+    Queued,    // sent without waiting: the client takes it after the others, in order
+    NotSent,   // the window has gone, the client hangs, or the turn has no time left
+    Refused,   // access denied: a client of higher rights
+  };
+  enum class Mode {
+    Read,      // needs the answer now: not sent while the client catches up
+    Start,     // the first message of a write: not sent into a client that hangs
+    Continue,  // the rest of a write already started: always sent, never waited for long
+  };
+  Outcome Call(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+               std::uintptr_t* result = nullptr, Mode mode = Mode::Read);
+  // The message's result; false for anything but an answer.
+  bool Send(WindowHandle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+            std::uintptr_t* result = nullptr) {
+    return Call(window, message, wParam, lParam, result) == Outcome::Answered;
+  }
+  Outcome SetTextCall(WindowHandle window, std::wstring_view text, std::uintptr_t* result);
+  static bool Hung(const ThreadState& state);
+  // Sends `message` (0, 0) without waiting, and counts it in flight until it is answered.
+  bool Track(WindowHandle window, unsigned long thread, unsigned message);
+  // Makes sure an answer will tell when the client has caught up.
   void Probe(WindowHandle window, unsigned long thread);
+
+  // A line waiting for its client to catch up, or whose text timed out and is to be checked.
+  struct WaitingLine {
+    WindowHandle input, button;
+    unsigned long thread;
+    std::wstring text;  // what WM_SETTEXT points to, kept until the client has handled it
+    std::shared_ptr<bool> taken;
+    std::shared_ptr<Outcome> fate = std::make_shared<Outcome>(Outcome::Queued);
+    int tries = 0;
+    bool textMayBeIn = false;
+  };
+  static constexpr int kMaxTextTries = 3;
+  void Click(WaitingLine& line);
+  std::deque<WaitingLine> waiting_;
 
   // Memory in the client's process for the messages whose buffers the system does not copy
   // (EM_GETTEXTLENGTHEX, EM_GETTEXTRANGE): one block, kept while the client stays the same.
@@ -75,7 +142,6 @@ class Win32ForeignWindows final : public ForeignWindows {
   // A block of at least `bytes` in the process of `window`, a Unicode rich edit; false when
   // the window is not one or its process lends nothing.
   bool Borrow(WindowHandle window, std::size_t bytes);
-  void GiveBack();
   // Writes `bytes` at `offset` of the block; false when the client has gone.
   bool WriteBlock(std::size_t offset, const void* bytes, std::size_t size);
   bool SendBorrowed(WindowHandle window, unsigned message, std::uintptr_t wParam,
@@ -85,9 +151,11 @@ class Win32ForeignWindows final : public ForeignWindows {
   Loan loan_;
 
   unsigned timeoutMs_;
-  // Shared with the probes in flight, which may answer after this object has gone.
-  std::shared_ptr<Threads> threads_ = std::make_shared<Threads>();
+  std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
   std::wstring setTextBuffer_;  // the NUL-terminated copy WM_SETTEXT needs, reused
+  // Texts whose WM_SETTEXT timed out: a client of this process still reads them when it takes
+  // the message, so they are kept until every client has caught up.
+  std::vector<std::wstring> queuedTexts_;
 };
 
 }  // namespace vl::win32

@@ -7,7 +7,8 @@ namespace vl::win32 {
 
 void Win32Platform::EndProgram() {
   // The process ends here, with its windows: no handler, timer or destructor of the
-  // program runs after this call.
+  // program runs after this call, so the memory the client lent goes back first.
+  foreign_.GiveBack();
   ExitProcess(0);
 }
 

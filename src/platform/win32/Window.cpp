@@ -1,7 +1,10 @@
 // Window procedure, creation and subclassing for the layer's windows.
 #include "platform/win32/Window.h"
 
+#include <exception>
+
 #include "platform/win32/Resources.h"
+#include "platform/win32/Win32ForeignWindows.h"
 
 namespace vl::win32 {
 
@@ -127,9 +130,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     self->Detach();
     return result;
   }
-  // The handler may end with the object gone (a form unloaded by its own close box): the
-  // result is returned without touching it again.
-  return self->OnMessage(message, wParam, lParam);
+  // Each entry is a turn of the program, with its own time to wait on the chat client.
+  Win32ForeignWindows::Turn turn;
+  // No exception leaves a handler or a tick into the system: the event ends silently, the
+  // program goes on (a client's lie can make an allocation fail).
+  try {
+    // The handler may end with the object gone (a form unloaded by its own close box): the
+    // result is returned without touching it again.
+    return self->OnMessage(message, wParam, lParam);
+  } catch (const std::exception&) {
+    return 0;
+  }
 }
 
 namespace {
