@@ -18,8 +18,18 @@ void Handshake::connection() {
   ctx_.platform.clock().Sleep(kHandOverPauseMs);
   s.BotAnswered = false;
   s.IdentText = IdentLine(s.BotNick, s.ChallengeText);
-  ctx_.SendToRoom(s.IdentText);
+  Sent(ctx_.SendToRoom(s.IdentText), /*resend=*/false);
   main_.Connexion.SetEnabled(true);
+}
+
+void Handshake::Sent(SentLine line, bool resend) {
+  if (line.WasRefused()) ctx_.platform.EndProgram();
+  if (!line.WasStarted()) return;
+  if (!line.IsTaken()) {
+    pending_ = Pending{std::move(line), resend};
+  } else if (resend) {
+    Counted();
+  }
 }
 
 void Handshake::AnswerWatcherTick() {
@@ -28,11 +38,22 @@ void Handshake::AnswerWatcherTick() {
   // the answer.
   std::optional<std::wstring_view> last = reader_.Read(chat);
   if (!last) return;
+  SharedState& s = ctx_.records.shared;
+  // The moderator's own nickname from the echo in what the reader saw of the chat's end (its
+  // first line may be cut, so it is left out), however long the chat; the oldest echo of the
+  // whole chat then decides, when the whole chat could be read.
+  if (s.OwnNick.empty()) {
+    const std::wstring_view seen = reader_.Seen();
+    if (const size_t end = seen.find(L"\r\n"); end != std::wstring_view::npos) {
+      recupnombot(seen.substr(end + 2));
+    }
+  }
+  const std::optional<int> level = AnswerLevel(*last, s.ChallengeHex);
   ReadChatText(ctx_.platform.foreign(), chat, chat_);
   recupnombot(chat_);
-  if (std::optional<int> level = AnswerLevel(*last, ctx_.records.shared.ChallengeHex)) {
-    Accept(*level);
-  }
+  // An answer is taken on a tick that knows the moderator's nickname, or that read the whole
+  // chat and found no echo in it: otherwise every signature would be empty.
+  if (level && (!s.OwnNick.empty() || !chat_.empty())) Accept(*level);
 }
 
 void Handshake::Accept(int level) {
@@ -54,18 +75,33 @@ void Handshake::Accept(int level) {
   panel.Show();
 }
 
+// A re-send counts once the client has taken it: a slow client is waited for (nothing piles
+// up in it meanwhile), and a line that never reached it is no sign of a wrong bot.
 void Handshake::ReSenderTick() {
   if (ctx_.records.shared.BotAnswered) return;
-  ++tries_;
-  ctx_.SendToRoom(ctx_.records.shared.IdentText);
-  if (tries_ > kMaxResends) GiveUp();
+  if (pending_) {
+    if (!pending_->line.IsTaken()) return;
+    const bool resend = pending_->resend;
+    pending_.reset();
+    if (resend && Counted()) return;
+  }
+  Sent(ctx_.SendToRoom(ctx_.records.shared.IdentText), /*resend=*/true);
+}
+
+bool Handshake::Counted() {
+  if (++tries_ <= kMaxResends) return false;
+  GiveUp();
+  return true;
 }
 
 void Handshake::GiveUp() {
+  // Nothing may open the panel now, not even an answer that comes under a box.
+  main_.Connexion.SetEnabled(false);
+  main_.EnvoiCode.SetEnabled(false);
   main_.Show();
   main_.ShowIncompatibleBotNotice();
   main_.LetPaint();
-  ctx_.settings.Write(key::kBotNick, L"");
+  ctx_.settings.WriteBeforeEnd(key::kBotNick, L"");
   ctx_.platform.clock().Sleep(kGiveUpPauseMs);
   ctx_.platform.EndProgram();
 }

@@ -1,8 +1,10 @@
 // The identification with the room bot: the identification line, the answer watcher that
 // reads the chat every 500 ms, and the re-sender that repeats the line every 2000 ms until
-// the answer comes or six re-sends have gone unanswered.
+// the answer comes or six re-sends have gone unanswered. Only lines the client took count: a
+// slow client is waited for, never blamed on the bot.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,11 @@ class Handshake {
  private:
   void Accept(int level);
   void GiveUp();  // ends the program
+  // Weighs what became of an identification line: a re-send the client took counts, one it
+  // has not taken yet is waited for, and a refused one ends the program (the moderator has
+  // been told why).
+  void Sent(SentLine line, bool resend);
+  bool Counted();  // one more re-send taken; gives up after the sixth
 
   WindowContext ctx_;
   Principale& main_;
@@ -42,6 +49,12 @@ class Handshake {
   LastLineReader reader_;
   std::wstring chat_;  // the watcher's own copy of the chat, its storage reused between ticks
   int tries_ = 0;
+  // The last identification line, while the client has not taken it yet.
+  struct Pending {
+    SentLine line;
+    bool resend;
+  };
+  std::optional<Pending> pending_;
 };
 
 }  // namespace vl

@@ -14,7 +14,8 @@ struct Records {
   RoomWindowSet room;  // filled by the manual attach
   PanelState panel;
   Phrases phrases;
-  ChatReadMode chatReads;  // whole reads only, once a range read disagreed with one
+  ChatReadMode chatReads;          // whole reads only, once a range read disagreed with one
+  bool clientRefusalTold = false;  // the moderator knows the client refuses our messages
 };
 
 }  // namespace vl

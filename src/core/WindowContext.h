@@ -12,16 +12,17 @@
 
 namespace vl {
 
+extern const std::wstring kClientRefusesNotice;
+
 struct WindowContext {
   Platform& platform;
   Settings& settings;
   Records& records;
   Navigation& nav;
 
-  // One line into the attached room.
-  void SendToRoom(const std::wstring& line) const {
-    ChatSender(platform.foreign(), platform.clock(), records.room, line);
-  }
+  // One line into the attached room. A client that refuses the program's messages is named
+  // to the moderator, once a run.
+  SentLine SendToRoom(const std::wstring& line) const;
 };
 
 }  // namespace vl

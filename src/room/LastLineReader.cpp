@@ -65,12 +65,14 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
 
 std::optional<std::wstring_view> LastLineReader::ReadWhole(WindowHandle chatWindow) {
   windows_.ReadText(chatWindow, whole_);
+  seenWhole_ = true;
   return LastChatLine(whole_);
 }
 
 std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
   if (mode_.wholeReadsOnly) return ReadWhole(chatWindow);
   const bool check = chatWindow != checkedWindow_ || clock_.NowMs() >= nextCheckMs_;
+  seenWhole_ = false;
   std::optional<std::optional<std::wstring_view>> fast = ReadTail(chatWindow, check);
   if (!fast) return ReadWhole(chatWindow);  // not a rich edit, or out of reach: as before
   if (!check) return *fast;
@@ -89,9 +91,10 @@ std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
   checkedWindow_ = chatWindow;
   nextCheckMs_ = clock_.NowMs() + std::max(kMinCheckMs, took * kCheckSpacing);
   fast = ReadTail(chatWindow, true);
-  // No verdict when the client went or hung meanwhile (a whole read that timed out reads as
-  // an empty text).
-  if (fast) {
+  seenWhole_ = !fast;
+  // No verdict when the client went or hung meanwhile, or when the whole read did not come
+  // in time (it then reads as an empty text, which a range read never contradicts).
+  if (fast && !whole_.empty()) {
     ++mode_.checks;
     mode_.wholeReadsOnly = checkedAnswer_ != first && checkedAnswer_ != *fast;
   }

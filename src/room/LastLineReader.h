@@ -36,6 +36,9 @@ class LastLineReader {
   // reading the end took when that is longer (seconds at 50,000 lines under Wine, where the
   // client walks its paragraphs for it); any other change at once.
   std::optional<std::wstring_view> Read(WindowHandle chatWindow);
+  // The text the last Read looked at: the chat's end as read by range (its first line may be
+  // cut), or the whole text. Valid until the next Read.
+  std::wstring_view Seen() const { return seenWhole_ ? whole_ : tail_; }
 
   // A comparison costs the client a copy of its whole chat, tens of milliseconds at 50,000
   // lines: they come the whole read's duration times kCheckSpacing apart, so that they take
@@ -56,6 +59,7 @@ class LastLineReader {
   std::wstring range_;  // the tail as the control keeps it
   std::wstring tail_;   // the same with CR LF
   std::wstring whole_;  // only kept when whole reads are all there is
+  bool seenWhole_ = false;
   std::optional<std::wstring> checkedAnswer_;
   // The last range read: where, at what length and when, and its answer (a view into tail_).
   WindowHandle tailWindow_ = 0;

@@ -25,6 +25,10 @@ void Settings::Write(const std::wstring& key, const std::wstring& value) {
   Wrote(EcritIni(profile_, key::kSectionParametres, key, value, Path()));
 }
 
+void Settings::WriteBeforeEnd(const std::wstring& key, const std::wstring& value) {
+  EcritIni(profile_, key::kSectionParametres, key, value, Path());
+}
+
 std::wstring Settings::ReadPhrase(int slot) const {
   return LitIni(profile_, key::kSectionRaisons, slot, Path());
 }

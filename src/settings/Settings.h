@@ -24,6 +24,9 @@ class Settings {
   // An option; "" when the file, the section or the key is missing.
   std::wstring Read(const std::wstring& key) const;
   void Write(const std::wstring& key, const std::wstring& value);
+  // The same, told to nobody when it fails: the program ends right after it, and a notice
+  // would hold the end on a box.
+  void WriteBeforeEnd(const std::wstring& key, const std::wstring& value);
 
   // Phrase `slot`, 1 to 22.
   std::wstring ReadPhrase(int slot) const;

@@ -55,6 +55,68 @@ TEST_F(HandshakeTest, TheOldestEchoGivesTheOwnNickname) {
   EXPECT_EQ(app.records.shared.OwnNick, L"Premier");
 }
 
+TEST_F(HandshakeTest, WithoutAnAnswerSevenSendsThenTheEndWithNoBoxToHoldIt) {
+  // Erasing the nickname is this run's first failed write: told to nobody, as the end is near.
+  fake.fakeProfile().SetReadOnly(kSettingsPath, true);
+  StartAndAttach();
+  fake.Advance(12000);
+  EXPECT_EQ(IdentSends(), 7);
+  EXPECT_TRUE(fake.Ended());
+  // Right after the seventh send, about 12 s after the attach.
+  EXPECT_NEAR(static_cast<double>(*fake.EndedAt()), 12300.0 + kGiveUpPauseMs, 300.0);
+  EXPECT_TRUE(fake.fakeDialogs().Messages().empty());
+  EXPECT_FALSE(app.PanelExists() && panel().Visible());
+}
+
+TEST_F(HandshakeTest, ASlowClientIsWaitedForNotBlamedOnTheBot) {
+  fake.desktop().Window(room.input).takesLinesLate = true;
+  StartAndAttach();
+  fake.Advance(30000);  // the client takes nothing: nothing piles up, nothing counts
+  EXPECT_FALSE(fake.Ended());
+  EXPECT_TRUE(room.Posted().empty());
+  EXPECT_EQ(app.MainWindow().handshake().HandshakeTries(), 0);
+  // It catches up each time just before the re-sender's tick: every re-send then counts once.
+  for (int tick = 0; tick < 5; ++tick) {
+    fake.desktop().CatchUp();
+    fake.Advance(2000);
+  }
+  EXPECT_EQ(IdentSends(), 5);
+  EXPECT_EQ(app.MainWindow().handshake().HandshakeTries(), 4);
+  AnswerAt(6);
+  fake.desktop().CatchUp();
+  fake.Advance(2000);
+  fake.desktop().CatchUp();
+  fake.Advance(500);
+  EXPECT_TRUE(app.records.shared.BotAnswered);
+  EXPECT_FALSE(fake.Ended());
+  EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"RoomBot");
+}
+
+TEST_F(HandshakeTest, AClientThatRefusesOurMessagesIsNamedAndTheNicknameKept) {
+  fake.desktop().Window(room.input).refusesLines = true;
+  StartAndAttach();
+  EXPECT_TRUE(fake.Ended());
+  const auto messages = fake.fakeDialogs().Messages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, kClientRefusesNotice);
+  EXPECT_EQ(Setting(L"Parametres", L"Pseudo RoomBot"), L"RoomBot");
+}
+
+TEST_F(HandshakeTest, TheOwnNicknameComesFromTheChatsEndWhenTheWholeChatCannotBeRead) {
+  fake.desktop().Window(room.chat).wholeReadFails = true;
+  room.echo = false;  // no echo anywhere: the answer waits for a tick that can tell
+  AnswerAt(1);
+  StartAndAttach();
+  fake.Advance(1000);
+  EXPECT_FALSE(app.records.shared.BotAnswered);
+  // The echo of a re-send, then the bot's answer after it: read from the end alone.
+  room.echo = true;
+  AnswerAt(2);
+  fake.Advance(1500);
+  ASSERT_TRUE(app.records.shared.BotAnswered);
+  EXPECT_EQ(app.records.shared.OwnNick, L"Modo");
+}
+
 TEST_F(HandshakeTest, AReleaseElsewhereLeavesTheAttachWindowOpen) {
   PutSettings("[Parametres]\nAffWarning=N\nPseudo RoomBot=RoomBot\n");
   Start();

@@ -54,5 +54,20 @@ TEST_F(HostileRoomTest, AChatWithoutLineEndsAndAHugeInputBoxTakeNothing) {
   EXPECT_TRUE(Sent() == Lines{L"Salut Bob" + std::wstring(20000, L'x') + L" !"});
 }
 
+TEST_F(HostileRoomTest, AClientThatRefusesOurLinesIsNamedOnceAndThePanelGoesOn) {
+  SetTarget(L"Alice");
+  fake.desktop().Window(room.input).refusesLines = true;
+  EXPECT_TRUE(Click(L"ReyCommand3"));  // "Met noir"
+  EXPECT_TRUE(Click(L"ReyCommand3"));
+  room.AddLine(L"Join: Bob");
+  fake.Advance(300);
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_TRUE(room.InputText().empty()) << "nothing half-sent";
+  const auto messages = fake.fakeDialogs().Messages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, kClientRefusesNotice);
+  EXPECT_FALSE(fake.Ended());
+}
+
 }  // namespace
 }  // namespace vl::test

@@ -1,0 +1,23 @@
+#include "core/WindowContext.h"
+
+#include "core/ProgramTitle.h"
+
+namespace vl {
+
+// Windows refuses the messages of a program to one run with higher rights: said plainly, or
+// the moderator would blame the room bot for a silence that is the desktop's.
+const std::wstring kClientRefusesNotice =
+    L"Le logiciel de chat refuse les messages de Verdelune : il a été lancé en tant "
+    L"qu'administrateur, et Verdelune non. Fermez-les tous les deux, puis relancez-les de la "
+    L"même façon (tous les deux normalement, ou tous les deux en tant qu'administrateur).";
+
+SentLine WindowContext::SendToRoom(const std::wstring& line) const {
+  SentLine sent = ChatSender(platform.foreign(), platform.clock(), records.room, line);
+  if (sent.WasRefused() && !records.clientRefusalTold) {
+    records.clientRefusalTold = true;
+    platform.dialogs().ShowMessage(kClientRefusesNotice, kProgramTitle, MessageBoxStyle::Ok);
+  }
+  return sent;
+}
+
+}  // namespace vl
