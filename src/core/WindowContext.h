@@ -20,6 +20,7 @@ struct WindowContext {
 
   // One line into the attached room.
   void SendToRoom(const std::wstring& line) const {
+    records.sentLines.Add(line);
     ChatSender(platform.foreign(), platform.clock(), records.room, line);
   }
 };

@@ -24,7 +24,9 @@ void JoinWatcher::Boucle_Tick() {
   micro_.WatchPushToTalkKey();
 
   const PanelState& options = ctx_.records.panel;
-  const bool isJoin = IsJoinLine(*last);
+  // The echo of a line the program sent is never a join: a greeting that carries a marker
+  // would otherwise be greeted again, once for each marker nested in the nickname.
+  const bool isJoin = IsJoinLine(*last) && !ctx_.records.sentLines.IsEcho(*last);
   if (!isJoin) {
     EntreeAnnoncee_ = false;
     greetedLine_.reset();
@@ -33,7 +35,7 @@ void JoinWatcher::Boucle_Tick() {
     EntreeAnnoncee_ = true;
     JoueSonEntree();
   }
-  std::wstring nick = JoinLineNick(*last);
+  std::wstring nick = isJoin ? JoinLineNick(*last) : std::wstring();
   if (nick.empty() || !options.SalutAuto) return;
   if (greetedLine_ && *greetedLine_ == *last) return;
   greetedLine_ = std::wstring(*last);
