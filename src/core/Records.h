@@ -6,6 +6,7 @@
 #include "core/SharedState.h"
 #include "room/LastLineReader.h"
 #include "room/RoomWindowSet.h"
+#include "room/SentLines.h"
 
 namespace vl {
 
@@ -15,6 +16,7 @@ struct Records {
   PanelState panel;
   Phrases phrases;
   ChatReadMode chatReads;          // whole reads only, once a range read disagreed with one
+  SentLines sentLines;             // what the program said lately, so that its echoes are known
   bool clientRefusalTold = false;  // the moderator knows the client refuses our messages
 };
 

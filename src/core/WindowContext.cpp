@@ -13,6 +13,7 @@ const std::wstring kClientRefusesNotice =
 
 SentLine WindowContext::SendToRoom(const std::wstring& line) const {
   SentLine sent = ChatSender(platform.foreign(), platform.clock(), records.room, line);
+  if (sent.WasStarted()) records.sentLines.Add(line);
   if (sent.WasRefused() && !records.clientRefusalTold) {
     records.clientRefusalTold = true;
     platform.dialogs().ShowMessage(kClientRefusesNotice, kProgramTitle, MessageBoxStyle::Ok);

@@ -24,7 +24,9 @@ void JoinWatcher::Boucle_Tick() {
   micro_.WatchPushToTalkKey();
 
   const PanelState& options = ctx_.records.panel;
-  const bool isJoin = IsJoinLine(*last);
+  // The echo of a line the program sent is never a join: a greeting that carries a marker
+  // would otherwise be greeted again, once for each marker nested in the nickname.
+  const bool isJoin = IsJoinLine(*last) && !ctx_.records.sentLines.IsEcho(*last);
   if (!isJoin) {
     EntreeAnnoncee_ = false;
     greetedLine_.reset();
@@ -33,11 +35,15 @@ void JoinWatcher::Boucle_Tick() {
     EntreeAnnoncee_ = true;
     JoueSonEntree();
   }
-  std::wstring nick = JoinLineNick(*last);
+  std::wstring nick = isJoin ? JoinLineNick(*last) : std::wstring();
   if (nick.empty() || !options.SalutAuto) return;
   if (greetedLine_ && *greetedLine_ == *last) return;
-  greetedLine_ = std::wstring(*last);
-  ctx_.SendToRoom(ReplaceNickPlaceholder(ctx_.records.phrases[1], nick));
+  // Kept before the send, as the view may not outlive it. A greeting that could not start
+  // (a client that hangs) is tried again at the next tick while the join line stays last.
+  std::wstring line(*last);
+  if (ctx_.SendToRoom(ReplaceNickPlaceholder(ctx_.records.phrases[1], nick)).WasStarted()) {
+    greetedLine_ = std::move(line);
+  }
 }
 
 }  // namespace vl

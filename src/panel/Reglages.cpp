@@ -134,7 +134,7 @@ void Reglages::RoomWatchdog() {
   // While every held control is still a child of the room, the room still has its chat,
   // input box and first button; only a change makes the search of its children worth doing.
   if (ControlsStillInRoom(windows, set)) return;
-  FindRoomChildren(windows, set.RoomWindow, set);
+  FindRoomChildren(windows, set.RoomWindow, set, MissingButtons::LeaveEmpty);
   if (!IsAttach(set)) platform().EndProgram();
 }
 

@@ -19,11 +19,13 @@ void UserSelection::BoucleLectPseudo_Tick() {
   ForeignWindows& windows = ctx_.platform.foreign();
   const WindowHandle input = ctx_.records.room.InputBoxWindow;
   windows.ReadText(input, input_);
-  std::optional<std::wstring> nick = CapturedNick(RemoveAll(input_, std::wstring(1, L'\0')));
+  const std::wstring box = RemoveAll(input_, std::wstring(1, L'\0'));
+  markerLeft_ = markerLeft_ && (box.starts_with(kInputMarker) || box.ends_with(kInputMarker));
+  std::optional<std::wstring> nick = CapturedNick(box, markerLeft_);
   if (!nick) return;
   Label2_.SetText(*nick);
   windows.SetText(input, std::wstring(1, L'\b'));
-  windows.SetText(input, kInputMarker);
+  markerLeft_ = windows.SetText(input, kInputMarker);
   panel_.ShowNormal();
 }
 

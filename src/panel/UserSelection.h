@@ -9,13 +9,12 @@
 
 #include "core/WindowContext.h"
 #include "panel/PanelControls.h"
-#include "room/ChatReader.h"  // CapturedNick
+#include "room/ChatReader.h"  // CapturedNick, kInputMarker
 
 namespace vl {
 
 class Reglages;
 
-inline const std::wstring kInputMarker = L".";
 inline constexpr int kManualEntryShown = 960;
 inline constexpr int kManualEntryHidden = 6720;
 
@@ -35,6 +34,10 @@ class UserSelection {
   Control& Label2_;
   Control& PseudoManu_;
   std::wstring input_;  // the input box as last read, its storage reused between ticks
+  // The capture's marker is still in the box: written there and seen at one of its ends on
+  // every tick since. A send or the moderator empties the box, and a "." that opens a later
+  // pick is then the nickname's own.
+  bool markerLeft_ = false;
 };
 
 }  // namespace vl

@@ -65,12 +65,17 @@ std::wstring JoinLineNick(std::wstring_view line) {
   return nick;
 }
 
-std::optional<std::wstring> CapturedNick(std::wstring_view t) {
-  if (!t.ends_with(L", ") && !t.ends_with(L", .")) return std::nullopt;
+std::optional<std::wstring> CapturedNick(std::wstring_view t, bool markerLeft) {
+  if (!t.ends_with(L", ") && !t.ends_with(L", " + kInputMarker)) return std::nullopt;
   size_t comma = t.find(L',');
   size_t blank = t.find(L' ');
   if (blank < comma) return std::nullopt;
-  return RemoveAll(RemoveAll(t, L", "), L".");
+  if (t.ends_with(kInputMarker)) {
+    t.remove_suffix(kInputMarker.size());
+  } else if (markerLeft && t.starts_with(kInputMarker)) {
+    t.remove_prefix(kInputMarker.size());
+  }
+  return RemoveAll(t, L", ");
 }
 
 }  // namespace vl

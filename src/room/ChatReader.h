@@ -39,9 +39,13 @@ bool IsJoinLine(std::wstring_view line);
 // English marker decides when both occur); "" for a line that is not a join line.
 std::wstring JoinLineNick(std::wstring_view line);
 
+// What the capture leaves in the room's input box, so that the client sees the box change.
+inline const std::wstring kInputMarker = L".";
 // The nickname the moderator placed in the room's input box, or none when the text is no
 // pick: it must end with ", " or ", .", and the text before its first comma must hold no
-// blank. Every ", " and then every "." is removed from it.
-std::optional<std::wstring> CapturedNick(std::wstring_view inputText);
+// blank. Every ", " is removed from it, and the marker where the pick landed beside it: the
+// "." after the last ", ", or, when `markerLeft` (the box still held the marker), a "." that
+// opens the text. Every other "." belongs to the nickname ("Ali.ce" is not "Alice").
+std::optional<std::wstring> CapturedNick(std::wstring_view inputText, bool markerLeft);
 
 }  // namespace vl

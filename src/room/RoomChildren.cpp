@@ -4,14 +4,17 @@
 
 namespace vl {
 
-void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSet& room) {
+void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSet& room,
+                      MissingButtons missing) {
   room.RoomWindow = picked;
   room.ChatTextWindow = windows.FindChild(picked, 0, kClassChat);
   room.InputBoxWindow = windows.FindChild(picked, 0, kClassInputBox);
   room.SendButtonWindow = windows.FindChild(picked, 0, kClassButton);
+  room.MicButtonWindow1 = room.MicButtonWindow2 = 0;
   WindowHandle button = 0;
   for (int n = 1; n <= 9; ++n) {
     button = windows.FindChild(picked, button, kClassButton);
+    if (button == 0 && missing == MissingButtons::LeaveEmpty) break;
     if (n == 8) room.MicButtonWindow1 = button;
     if (n == 9) room.MicButtonWindow2 = button;
   }

@@ -14,11 +14,17 @@ inline const std::wstring kClassInputBox = L"Edit";
 inline const std::wstring kClassButton = L"Button";
 inline const std::wstring kClassTabWindow = L"TabWindowClass";
 
+// What a search for the eighth or ninth button does once a search found nothing. The attach
+// starts again from the first child, as it always did (five buttons give the second and the
+// third). The watchdog's re-take stops: a microphone button that went leaves its handle 0,
+// never the send button or another, which the microphone control would click.
+enum class MissingButtons { SearchFromFirstAgain, LeaveEmpty };
+
 // Fills RoomWindow with `picked` and the five control handles found under it (0 when not
 // found). The eighth and ninth buttons come from successive searches, each after the result
-// of the one before; a search that finds nothing gives 0 and the next starts again from the
-// first child.
-void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSet& room);
+// of the one before; a search that finds nothing gives 0, and the next as `missing` says.
+void FindRoomChildren(ForeignWindows& windows, WindowHandle picked, RoomWindowSet& room,
+                      MissingButtons missing = MissingButtons::SearchFromFirstAgain);
 
 // True when every control handle held (those not 0) is still a child of the room window: a
 // client may destroy a control and make a new one in the same room.

@@ -40,6 +40,20 @@ TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnceWithOneSound) {
   EXPECT_EQ(Sounds(), 2u);
 }
 
+// The echo of a greeting whose nickname nests a marker is a join line by its marker, and
+// greeting it again would go on once for every marker nested. A real join that merely ends
+// like an earlier line ("(12:05) Join: Alice" after the program said "Alice") is greeted.
+TEST_F(JoinWatcherTest, TheEchoOfOurOwnLineIsNeverAJoin) {
+  Join(L"JoJoin: in: hi", 2000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Join: hi, salut Join: hi !"});
+  EXPECT_TRUE(room.ChatText().ends_with(L"Modo: Bienvenue Join: hi, salut Join: hi !\r\n"));
+  SetPhrase(1, L"$N");
+  Join(L"Join: Alice");
+  Join(L"(12:05) Join: Alice");
+  EXPECT_EQ(Sent(), (Lines{L"Alice", L"(12:05) Alice"}));
+  EXPECT_EQ(Sounds(), 3u);
+}
+
 TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {
   FakeDesktop& desktop = fake.desktop();
   desktop.Destroy(room.chat);

@@ -69,6 +69,25 @@ TEST_F(MicroControlTest, TakingGivesUpAgainstButtonsThatNeverChange) {
   EXPECT_EQ(Calls(7, Kind::ButtonUp), static_cast<size_t>(kTakeRounds));
 }
 
+// A room that lost microphone buttons and kept fewer than eight: the watchdog's re-take leaves
+// both handles empty. A search from the first child again would make the send button the first
+// microphone button, and "Micro svp !" would click it.
+TEST_F(MicroControlTest, MicrophoneButtonsThatWentStayEmpty) {
+  FakeDesktop& desktop = fake.desktop();
+  for (size_t gone : {5, 7, 8})
+    desktop.Destroy(room.buttons[gone]);
+  fake.Advance(1000);
+  const RoomWindowSet& set = app.records.room;
+  EXPECT_EQ(set.SendButtonWindow, room.buttons[0]);
+  EXPECT_EQ(set.MicButtonWindow1, 0u);
+  EXPECT_EQ(set.MicButtonWindow2, 0u);
+  desktop.ClearCalls();
+  fake.Click(Button());
+  fake.Advance(2000);
+  EXPECT_EQ(Calls(0, Kind::ButtonDown) + Calls(0, Kind::ButtonUp), 0u);
+  EXPECT_FALSE(fake.Ended());
+}
+
 TEST_F(MicroControlTest, PushToTalkPressesWhileFreeReleasesWhicheverTimerTicksFirst) {
   room.Mic2().onButtonDown = nullptr;      // a slow client: free for a few ticks
   room.ChatText() = L"sans fin de ligne";  // no complete chat line: the key is not even read

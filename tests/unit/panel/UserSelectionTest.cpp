@@ -24,6 +24,30 @@ TEST_F(UserSelectionTest, PauseLeavesTheInputBoxAlone) {
   EXPECT_EQ(Target(), L"Alice");
 }
 
+// Only the marker the capture left in the box goes: every other full stop is the nickname's,
+// and the command carries the nickname as Label2 shows it.
+TEST_F(UserSelectionTest, TheCaptureRemovesOnlyItsOwnMarker) {
+  const std::pair<const wchar_t*, const wchar_t*> picks[] = {
+      {L"Ali.ce, ", L"Ali.ce"},  // no marker yet
+      {L".Bob.., ", L"Bob.."},   // picked after the marker
+      {L".., .", L".."},         // before it
+      {L"...., ", L"..."},       // a nickname of dots, after it
+  };
+  for (auto [box, target] : picks) {
+    room.InputText() = box;
+    fake.Advance(500);
+    EXPECT_EQ(Target(), target) << box;
+    EXPECT_EQ(room.InputText(), L".");
+  }
+  room.InputText() = L"";  // emptied: the marker is gone, a full stop before a nickname stays
+  fake.Advance(500);
+  room.InputText() = L".Eve, ";
+  fake.Advance(500);
+  EXPECT_EQ(Target(), L".Eve");
+  Click(L"ReyCommand6");
+  EXPECT_EQ(Sent(), Lines{L"/msg RoomBot .Eve, ban2"});
+}
+
 TEST_F(UserSelectionTest, ManualEntryTakesTheTextAsTyped) {
   SetTarget(L"Alice");
   Control& entry = panel()[L"PseudoManu"];

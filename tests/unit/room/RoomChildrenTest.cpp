@@ -34,7 +34,7 @@ TEST_F(RoomChildrenTest, NineButtonsGiveTheSeventhAndEighthAfterTheChatAsMicroph
   EXPECT_TRUE(IsAttach(set));
 }
 
-TEST_F(RoomChildrenTest, FewerButtonsRestartTheSearch) {
+TEST_F(RoomChildrenTest, FewerButtonsRestartTheSearchOnlyAtTheAttach) {
   WindowHandle room = Make(0, L"Salle");
   Make(room, L"RichEdit20W");
   Make(room, L"Edit");
@@ -46,6 +46,10 @@ TEST_F(RoomChildrenTest, FewerButtonsRestartTheSearch) {
   EXPECT_EQ(set.SendButtonWindow, b[0]);
   EXPECT_EQ(set.MicButtonWindow1, b[1]);
   EXPECT_EQ(set.MicButtonWindow2, b[2]);
+  FindRoomChildren(fake.foreign(), room, set, MissingButtons::LeaveEmpty);  // the re-take
+  EXPECT_EQ(set.MicButtonWindow1, 0u);
+  EXPECT_EQ(set.MicButtonWindow2, 0u);
+  EXPECT_EQ(set.SendButtonWindow, b[0]);
 }
 
 TEST_F(RoomChildrenTest, APickWithoutTheRoomsControlsIsNoAttach) {
