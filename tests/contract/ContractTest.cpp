@@ -55,6 +55,9 @@ TEST_F(Contract, TextIsSetMeasuredAndReadAndAPressWithAReleaseClicks) {
   EXPECT_EQ(Read(edit), nick);
   f.SetText(edit, L"");
   EXPECT_EQ(Read(edit), L"");
+  // WM_SETTEXT carries a NUL-terminated string: a text is cut at its first NUL.
+  EXPECT_TRUE(f.SetText(edit, std::wstring(L"ab\0cd", 5)));
+  EXPECT_EQ(std::pair(f.TextLength(edit), Read(edit)), std::pair(2, std::wstring(L"ab")));
   EXPECT_EQ(buffer.data(), storage) << "a reader that ticks does not allocate anew";
   // A rich edit's range reads count a paragraph end as one "\r" and clamp past the end; an
   // edit refuses them.
