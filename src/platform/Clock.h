@@ -14,8 +14,12 @@ class Clock {
   // Holds the whole program for `ms` milliseconds: no tick and no event runs meanwhile.
   // Timers that fell due tick once afterwards (they coalesce, they do not queue).
   virtual void Sleep(int ms) = 0;
-  // Milliseconds since some fixed moment; used to seed the random generator.
+  // Milliseconds since some fixed moment; used to seed the random generator. On Windows it
+  // moves in steps of about 16 ms.
   virtual std::uint64_t NowMs() = 0;
+  // Microseconds since some fixed moment, on their own monotonic clock: for timing calls that
+  // take less than one step of NowMs.
+  virtual std::uint64_t NowUs() = 0;
 
   // Start or stop delivering Tick() to `timer` every timer.Interval() ms. Starting a timer
   // that runs restarts its period. The timer must Stop itself before it is destroyed.

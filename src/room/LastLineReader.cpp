@@ -28,11 +28,13 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
   // Wine's rich edit finds a position by walking its paragraphs from the first, so a range at
   // the end of a long chat costs the client that walk, where the length and the first
   // characters cost nothing. The end is read again when either changed (a line added and
-  // another trimmed off the top may leave the length as it was), and, for a line rewritten at
-  // the same length, after kRereadMs or kCheckSpacing times the last end read's duration.
+  // another trimmed off the top may leave the length as it was), and, for a change that keeps
+  // both (a line rewritten at the same length, a top trimmed below a fixed header), after
+  // kRereadMs or kCheckSpacing times the last end read's duration, never past kMaxRereadMs.
   if (!windows_.ReadRichText(chatWindow, 0, std::min(length, kHeadChars), head_))
     return std::nullopt;
   const std::uint64_t now = clock_.NowMs();
+  const std::uint64_t startUs = clock_.NowUs();
   if (!fresh && chatWindow == tailWindow_ && length == tailLength_ && head_ == tailHead_ &&
       now < tailAtMs_ + rereadAfterMs_)
     return tailAnswer_;
@@ -57,7 +59,8 @@ std::optional<std::optional<std::wstring_view>> LastLineReader::ReadTail(WindowH
     tailLength_ = length;
     tailHead_ = head_;
     tailAtMs_ = clock_.NowMs();
-    rereadAfterMs_ = std::max(kRereadMs, (tailAtMs_ - now) * kCheckSpacing);
+    rereadAfterMs_ =
+        std::clamp((clock_.NowUs() - startUs) * kCheckSpacing / 1000, kRereadMs, kMaxRereadMs);
     tailAnswer_ = line;
     return tailAnswer_;
   }
@@ -81,15 +84,15 @@ std::optional<std::wstring_view> LastLineReader::Read(WindowHandle chatWindow) {
   // each side of it, and only a whole read that matches neither is a disagreement.
   std::optional<std::wstring> first;
   if (*fast) first.emplace(**fast);
-  const std::uint64_t start = clock_.NowMs();
+  const std::uint64_t startUs = clock_.NowUs();
   const std::optional<std::wstring_view> whole = ReadWhole(chatWindow);
-  const std::uint64_t took = clock_.NowMs() - start;
+  const std::uint64_t tookUs = clock_.NowUs() - startUs;
   checkedAnswer_.reset();
   if (whole) checkedAnswer_.emplace(*whole);
   // The next comparison after a pause many times the whole read's length, whatever its
   // verdict: a chat too long to be read whole in time is not asked again at once.
   checkedWindow_ = chatWindow;
-  nextCheckMs_ = clock_.NowMs() + std::max(kMinCheckMs, took * kCheckSpacing);
+  nextCheckMs_ = clock_.NowMs() + std::max(kMinCheckMs, tookUs * kCheckSpacing / 1000);
   fast = ReadTail(chatWindow, true);
   seenWhole_ = !fast;
   // No verdict when the client went or hung meanwhile, or when the whole read did not come

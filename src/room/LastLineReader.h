@@ -1,6 +1,6 @@
 // The chat's last complete line, read at a cost that does not grow with the chat: each tick
 // asks a rich edit for its length and its first characters; when either changed (and at least
-// every second) the end of its text is read by character range, a few hundred characters, and
+// every 2 s) the end of its text is read by character range, a few hundred characters, and
 // its paragraph ends turned into the CR LF that WM_GETTEXT shows. The whole read stays the
 // reference: the first read of a chat control, and one now and then after it, reads both ways;
 // at the first disagreement every reader of the run goes back to whole reads.
@@ -31,10 +31,12 @@ class LastLineReader {
   LastLineReader(ForeignWindows& windows, Clock& clock, ChatReadMode& mode)
       : windows_(windows), clock_(clock), mode_(mode) {}
 
-  // LastChatLine of the control's whole text, a view valid until the next Read. A line
-  // rewritten at the same length may show up to kRereadMs late, or kCheckSpacing times what
-  // reading the end took when that is longer (seconds at 50,000 lines under Wine, where the
-  // client walks its paragraphs for it); any other change at once.
+  // LastChatLine of the control's whole text, a view valid until the next Read. A change that
+  // keeps the length and the first characters (a line rewritten at the same length, or one
+  // trimmed below a fixed header and one as long added) shows up kRereadMs after the last end
+  // read, or kCheckSpacing times what that read took when longer (about 5 ms at 50,000 lines
+  // under Wine, where the client walks its paragraphs for it), but never past kMaxRereadMs;
+  // any other change at once.
   std::optional<std::wstring_view> Read(WindowHandle chatWindow);
   // The text the last Read looked at: the chat's end as read by range (its first line may be
   // cut), or the whole text. Valid until the next Read.
@@ -42,10 +44,13 @@ class LastLineReader {
 
   // A comparison costs the client a copy of its whole chat, tens of milliseconds at 50,000
   // lines: they come the whole read's duration times kCheckSpacing apart, so that they take
-  // at most a tenth of a percent of the client's time, and no closer than kMinCheckMs.
+  // at most a tenth of a percent of the client's time, and no closer than kMinCheckMs. They
+  // have no ceiling: a change is seen without them. Durations are timed with Clock::NowUs,
+  // as NowMs moves in 16 ms steps on Windows (a sub-millisecond read would count 0 or 16).
   static constexpr std::uint64_t kMinCheckMs = 5000;
   static constexpr std::uint64_t kCheckSpacing = 1000;
   static constexpr std::uint64_t kRereadMs = 1000;
+  static constexpr std::uint64_t kMaxRereadMs = 2000;
 
  private:
   // Nothing when the control's range cannot be read; the caller reads the whole text then.

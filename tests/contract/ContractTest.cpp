@@ -55,6 +55,9 @@ TEST_F(Contract, TextIsSetMeasuredAndReadAndAPressWithAReleaseClicks) {
   EXPECT_EQ(Read(edit), nick);
   f.SetText(edit, L"");
   EXPECT_EQ(Read(edit), L"");
+  // WM_SETTEXT carries a NUL-terminated string: a text is cut at its first NUL.
+  EXPECT_TRUE(f.SetText(edit, std::wstring(L"ab\0cd", 5)));
+  EXPECT_EQ(std::pair(f.TextLength(edit), Read(edit)), std::pair(2, std::wstring(L"ab")));
   EXPECT_EQ(buffer.data(), storage) << "a reader that ticks does not allocate anew";
   // A rich edit's range reads count a paragraph end as one "\r" and clamp past the end; an
   // edit refuses them.
@@ -111,7 +114,10 @@ TEST_P(ContractTimers, Tick) {
   };
   fast.SetEnabled(true);
   slow.SetEnabled(true);
+  const std::uint64_t fromMs = p.clock().NowMs(), fromUs = p.clock().NowUs();
   desk->Pass(passMs);
+  // The fine clock keeps the coarse one's time, within a step of it (16 ms on Windows).
+  EXPECT_NEAR((p.clock().NowUs() - fromUs) / 1000.0, double(p.clock().NowMs() - fromMs), 20);
   const auto slowTicks = std::count(order.begin(), order.end(), L's');
   EXPECT_GE(slowTicks, 2) << order;
   EXPECT_LE(slowTicks, passMs / slowMs) << "never more than one tick a period: " << order;

@@ -18,6 +18,7 @@ class FakeClock : public Clock {
 
   void Sleep(int ms) override;
   std::uint64_t NowMs() override { return now_; }
+  std::uint64_t NowUs() override { return now_ * 1000; }
   void Start(Timer& timer) override;
   void Stop(Timer& timer) override;
 

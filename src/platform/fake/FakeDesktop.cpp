@@ -148,7 +148,9 @@ bool FakeDesktop::SetText(WindowHandle window, std::wstring_view text) {
   Record(ForeignCall::Kind::SetText, window, std::wstring(text));
   FakeWindow* w = Get(window);
   if (w == nullptr) return false;
-  w->text.assign(text);
+  // WM_SETTEXT carries a NUL-terminated string, copied as such to another process: the
+  // window gets the text up to its first NUL.
+  w->text.assign(text.substr(0, text.find(L'\0')));
   if (w->onTextSet) w->onTextSet();
   return true;
 }

@@ -1,7 +1,8 @@
-// Time on Win32: ::Sleep holds the thread, GetTickCount64 tells the time, and the timers
-// are SetTimer timers of one hidden message-only window. Windows timers coalesce by
-// themselves (a due timer is one flag, not a queue), and every modal loop (message boxes,
-// dialogs) dispatches their WM_TIMER, so the ticks go on under them.
+// Time on Win32: ::Sleep holds the thread, GetTickCount64 tells the time (the performance
+// counter when it must be finer), and the timers are SetTimer timers of one hidden
+// message-only window. Windows timers coalesce by themselves (a due timer is one flag, not a
+// queue), and every modal loop (message boxes, dialogs) dispatches their WM_TIMER, so the
+// ticks go on under them.
 #pragma once
 
 #include <unordered_map>
@@ -17,6 +18,7 @@ class Win32Clock final : public Clock, private Window {
 
   void Sleep(int ms) override;
   std::uint64_t NowMs() override;
+  std::uint64_t NowUs() override;
   void Start(Timer& timer) override;
   void Stop(Timer& timer) override;
 

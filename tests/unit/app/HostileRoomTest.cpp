@@ -29,7 +29,9 @@ TEST_F(HostileRoomTest, StrangeNicknamesAreGreetedAndPickedAsTheyStand) {
     fake.Advance(300);
     room.AddLine(L"Join: " + nick);
     fake.Advance(300);
-    EXPECT_TRUE(Sent() == Lines{L"Salut " + nick + L" !"}) << nick.size();
+    // WM_SETTEXT carries the line up to its first NUL: that much reaches the room.
+    const std::wstring greeting = L"Salut " + nick + L" !";
+    EXPECT_TRUE(Sent() == Lines{greeting.substr(0, greeting.find(L'\0'))}) << nick.size();
     room.InputText() = nick + L", ";
     fake.Advance(600);
     std::wstring picked = nick;
