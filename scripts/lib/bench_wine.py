@@ -16,9 +16,9 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "driver"))
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from desktop import Environment  # noqa: E402
+from desktop import Environment, proc_sample  # noqa: E402
 from programs import Session  # noqa: E402
-from soak import proc_sample, wineserver_pid, TICKS_PER_SECOND  # noqa: E402
+from soak import wineserver_pid, TICKS_PER_SECOND  # noqa: E402
 
 WAYS = ("whole", "range")
 

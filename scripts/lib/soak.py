@@ -17,19 +17,10 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "driver"))
 
-from desktop import Environment  # noqa: E402
+from desktop import Environment, proc_sample  # noqa: E402
 from programs import Session  # noqa: E402
 
 TICKS_PER_SECOND = 10  # the join watcher, every 100 ms
-
-
-def proc_sample(pid):
-    """(resident kB, CPU seconds) of the process."""
-    status = Path(f"/proc/{pid}/status").read_text()
-    rss = int(re.search(r"VmRSS:\s+(\d+)", status).group(1))
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    ticks = int(fields[11]) + int(fields[12])  # utime + stime
-    return rss, ticks / 100.0
 
 
 def wineserver_pid():

@@ -7,13 +7,14 @@ import ctypes
 import os
 import re
 import sys
+import time
 import unittest
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parents[1] / "tools" / "driver"))
 
-from desktop import environment, wait, wine_path  # noqa: E402,F401
+from desktop import environment, proc_sample, wait, wine_path  # noqa: E402,F401
 from programs import MAIN_TITLE, PANEL_TITLE, RoomSim, Session, Verdelune  # noqa: E402,F401
 
 
@@ -41,6 +42,21 @@ class SessionTest(unittest.TestCase):
     def sent(self, line, since, timeout=5):
         """The moderator's line, as the room posted it."""
         return self.log.wait_for("chat", "Modo: " + re.escape(line) + "$", timeout, since)
+
+    def press(self, panel, caption, column=0):
+        """Clicks a button (of a caption shown twice: 0 with reasons, -1 without); the log mark."""
+        since = self.log.mark()
+        self.env.click(sorted(self.env.controls(panel, caption), key=lambda c: c.rect[0])[column])
+        return since
+
+    def answers(self, panel, act, text, shown=True):
+        """Seconds from the moderator's action until the panel shows `text` in its client area
+        (or, not `shown`, no longer does); winprobe's own time is counted in."""
+        start = time.monotonic()
+        act()
+        wait(lambda: shown == any(text in c.title and c.rect[1] < panel.rect[3]
+                                  for c in self.env.controls(panel)), 5, f"{text!r} in view")
+        return time.monotonic() - start
 
     def menu(self, panel, *keys):
         """The panel's menu from the keyboard: the panel in front, Alt, then the keys."""

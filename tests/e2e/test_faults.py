@@ -12,15 +12,6 @@ GREETING = {"Parametres": {"SalutNouvUser": "O"}, "Raisons": {"1": "Bienvenue $N
 class Hang(SessionTest):
     settings = GREETING
 
-    def answers(self, panel, act, text):
-        """Seconds from the moderator's action until the panel shows `text` in its client area;
-        the probe's own time is counted in."""
-        start = time.monotonic()
-        act()
-        wait(lambda: any(text in c.title and c.rect[1] < panel.rect[3]
-                         for c in self.env.controls(panel)), 5, f"{text!r} in view")
-        return time.monotonic() - start
-
     def hang(self, ms):
         panel = self.s.open_panel()
         since = self.log.mark()

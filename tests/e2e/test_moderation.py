@@ -18,12 +18,6 @@ class Scenario(SessionTest):
             self.room.command(f"join {user}")
         self.s.open_panel()
 
-    def press(self, panel, caption, column=0):
-        """Clicks a button (of a caption shown twice: 0 with reasons, -1 without); the log mark."""
-        since = self.log.mark()
-        self.env.click(sorted(self.env.controls(panel, caption), key=lambda c: c.rect[0])[column])
-        return since
-
 
 class Commands(Scenario):
     users = ("Alice", "Zoé")

@@ -33,6 +33,16 @@ def wait(condition, timeout, what, step=0.1):
     return value
 
 
+def proc_sample(pid):
+    """(resident kB, CPU seconds) of a process. Under Wine, the pid `wine X.exe` was started
+    with is X's own process: its memory is the Windows program's, Wine's own code included."""
+    status = Path(f"/proc/{pid}/status").read_text()
+    rss = int(re.search(r"VmRSS:\s+(\d+)", status).group(1))
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])  # utime + stime
+    return rss, ticks / 100.0
+
+
 class Window(namedtuple("Window", "depth hwnd cls enabled visible rect title")):
     """A window as winprobe describes it; depth 0 is the window a tree starts from."""
 

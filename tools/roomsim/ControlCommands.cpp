@@ -129,6 +129,18 @@ ParsedControl ParseControlCommand(const std::wstring& line) {
   if (verb == L"traffic") return ParseNumber(ControlVerb::Traffic, args, 50);
   if (verb == L"hang") return ParseNumber(ControlVerb::Hang, args, 600000);
   if (verb == L"trim") return ParseNumber(ControlVerb::Trim, args, 1000000);
+  if (verb == L"slow") {
+    return args == L"off" ? Ok(Cmd(ControlVerb::Slow))
+                          : ParseNumber(ControlVerb::Slow, args, 10000);
+  }
+  if (verb == L"lie") {
+    auto [what, value] = SplitFirstWord(args);
+    if (what != L"length") return Fail(L"lie wants length N or length off");
+    if (value == L"off") return Ok(Cmd(ControlVerb::LieLength));
+    auto parsed = ParseNumber(ControlVerb::LieLength, value, 0x7FFFFFFF);
+    parsed.command.on = parsed.ok;
+    return parsed;
+  }
   if (verb == L"replace") {
     if (args != L"chat" && args != L"input" && args != L"buttons") {
       return Fail(L"replace wants chat, input or buttons");

@@ -2,6 +2,7 @@
 // demos append them to the control file. Parsing only; the room carries them out. Portable.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace roomsim {
@@ -28,6 +29,8 @@ enum class ControlVerb {
   History,     // history N: N old lines at once, as a client that has been open for long
   Append,      // append TEXT...: text at the end of the chat, no line end after it
   Amend,       // amend TEXT...: the last complete chat line becomes TEXT
+  LieLength,   // lie length N|off: the chat tells other programs its length is N
+  Slow,        // slow MS|off: MS ms over each text set in the input box and each send click
   Close,       // close
   Quit,        // quit
 };
@@ -38,8 +41,15 @@ struct ControlCommand {
   std::wstring text;
   bool french = false;   // join: the French join line
   bool withTime = true;  // join: "(hh:mm) " before the join line
-  bool on = false;       // bot silent / bot wrong
-  long long number = 0;  // bot level, bot delay, traffic, hang, trim, history
+  bool on = false;       // the bot's on|off settings; lie length: N given (not off)
+  long long number = 0;  // bot level, bot delay, traffic, hang, trim, history, lie, slow
+};
+
+// Faults of the client's own controls, as the last `lie length` and `slow` commands left them;
+// the window hooks (win32/) carry them out on the messages other programs send.
+struct ClientFaults {
+  std::optional<long long> toldLength;  // the chat's length, as it answers; none: the truth
+  int slowMs = 0;  // taken over each WM_SETTEXT to the input box and button-up of the send button
 };
 
 struct ParsedControl {

@@ -192,11 +192,32 @@ void Room::Run(const ControlCommand& c) {
       return host_.AppendChatText(c.text);
     case ControlVerb::Amend:
       return host_.AmendLastChatLine(c.text);
+    case ControlVerb::LieLength:
+      liesLogged_.clear();
+      faults_.toldLength = c.on ? std::optional(c.number) : std::nullopt;
+      return;
+    case ControlVerb::Slow:
+      faults_.slowMs = static_cast<int>(c.number);
+      return;
     case ControlVerb::Close:
       return Close();
     case ControlVerb::Quit:
       return host_.Quit();
   }
+}
+
+std::optional<long long> Room::ToldLength(const std::wstring& message) {
+  if (faults_.toldLength &&
+      std::find(liesLogged_.begin(), liesLogged_.end(), message) == liesLogged_.end()) {
+    liesLogged_.push_back(message);
+    host_.Log("lie", message + L" " + std::to_wstring(*faults_.toldLength));
+  }
+  return faults_.toldLength;
+}
+
+int Room::SlowMs(const std::wstring& message) {
+  if (faults_.slowMs > 0) host_.Log("slow", message + L" " + std::to_wstring(faults_.slowMs));
+  return faults_.slowMs;
 }
 
 void Room::Close() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,11 @@ class Room {
   void OnControlLine(const std::wstring& line);
   // Every 50 ms: delayed bot replies, traffic, the end after a close.
   void Tick();
+  // Asked by the window hooks about a message another program sent: the length the chat tells
+  // (none: the truth; the first lie to each message after a command is logged), and the
+  // milliseconds the client takes over it (logged when not 0).
+  std::optional<long long> ToldLength(const std::wstring& message);
+  int SlowMs(const std::wstring& message);
 
   // Also used by the top window's menu, for use by hand.
   void Join(const std::wstring& nick, JoinForm form, bool withTime);
@@ -101,7 +107,9 @@ class Room {
   Traffic traffic_;
   std::vector<std::wstring> users_;
   std::vector<PendingReply> pending_;
-  bool firstPressed_ = false;  // a button-down reached the first microphone button
+  ClientFaults faults_;
+  std::vector<std::wstring> liesLogged_;  // the messages lied to since the last command
+  bool firstPressed_ = false;             // a button-down reached the first microphone button
   bool closed_ = false;
   bool quitting_ = false;
   std::int64_t quitAtMs_ = 0;

@@ -46,9 +46,12 @@ SimWindows::SimWindows(const Options& options) : options_(options) {
   room_ = std::make_unique<Room>(options_, *this, [](const std::wstring& challenge, int level) {
     return vl::BotAnswerText(challenge, level);
   });
+  // The button-up's handler is where a client's click runs: a slow one holds the sender.
   buttonListener_ = [this](int index, bool down, bool inside) {
     room_->OnButtonMessage(index, down, inside);
+    if (index == Room::kSendButton && !down) SlowDown(faultHooks_, L"WM_LBUTTONUP");
   };
+  faultHooks_.room = room_.get();
 }
 
 SimWindows::~SimWindows() = default;
@@ -103,7 +106,9 @@ bool SimWindows::Create() {
 // Creation order is the order FindWindowExW walks: chat, input box, buttons, user list.
 void SimWindows::CreateRoomChildren() {
   chat_ = CreateChatBox(roomWindow_, kChatId);
+  HookChat(chat_, &faultHooks_);
   input_ = Child(L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, roomWindow_, kInputId);
+  HookInput(input_, &faultHooks_);
   for (int i = 1; i <= options_.buttons; ++i)
     buttons_.push_back(CreateButton(i));
   list_ = Child(L"ListBox", L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS, roomWindow_,
@@ -261,7 +266,9 @@ std::wstring SimWindows::InputText() {
 void SimWindows::SetInputText(const std::wstring& text) {
   if (input_ == nullptr) return;
   // WM_SETTEXT on a single-line Edit sends EN_CHANGE, which logs the new text.
+  faultHooks_.roomCall = true;
   SetWindowTextW(input_, text.c_str());
+  faultHooks_.roomCall = false;
   const auto end = static_cast<WPARAM>(text.size());
   SendMessageW(input_, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
@@ -305,6 +312,7 @@ void SimWindows::ReplaceControls(const std::wstring& which) {
     const std::wstring text = WindowText(chat_);
     DestroyWindow(chat_);
     chat_ = CreateChatBox(roomWindow_, kChatId);
+    HookChat(chat_, &faultHooks_);
     SendMessageW(chat_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
     for (std::size_t from = 0, end; (end = text.find(L"\r\n", from)) != std::wstring::npos;
@@ -314,6 +322,7 @@ void SimWindows::ReplaceControls(const std::wstring& which) {
   } else if (which == L"input") {
     DestroyWindow(input_);
     input_ = Child(L"Edit", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, roomWindow_, kInputId);
+    HookInput(input_, &faultHooks_);
     SendMessageW(input_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
   } else {

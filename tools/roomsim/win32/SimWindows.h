@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ButtonHook.h"
+#include "FaultHooks.h"
 #include "roomsim/ControlChannel.h"
 #include "roomsim/EventLog.h"
 #include "roomsim/Room.h"
@@ -65,6 +66,7 @@ class SimWindows : public RoomHost {
   ControlChannel control_;
   std::unique_ptr<Room> room_;
   ButtonListener buttonListener_;
+  FaultHooks faultHooks_;
   std::uint64_t startTick_ = 0;
   HWND top_ = nullptr;
   HWND frame_ = nullptr;

@@ -1,0 +1,137 @@
+"""A room that fights back: a chat that lies about its length, a client slow over every send,
+a line full of join markers, a nickname with full stops. Verdelune stays up, small and quick,
+and says in the room what the moderator asked, once, to the person it was asked for."""
+
+import time
+import unittest
+
+from harness import PANEL_TITLE, SessionTest, proc_sample, wait
+from test_moderation import KICK, PICKER
+
+GREETING = {"Parametres": {"SalutNouvUser": "O"}, "Raisons": {"1": "Bienvenue $N !"}}
+PAUSE, PAUSED = ("key", "alt", "Right", "Return"), "Robot en pause"  # the menu "Pause"
+
+
+class LyingChat(SessionTest):
+    settings = GREETING
+
+    def healthy(self, what):
+        """The program up, and under 100 MB."""
+        self.assertIsNone(self.s.vl.proc.poll(), f"the program goes on, {what}")
+        self.peak = max(self.peak, proc_sample(self.s.vl.proc.pid)[0])
+        self.assertLess(self.peak, 100 * 1024, f"verdelune.exe's memory (kB) {what}")
+
+    def watch(self, until, timeout, what):
+        """Healthy until `until()` holds and for a second more."""
+        deadline, done = time.monotonic() + timeout, None
+        while done is None or time.monotonic() < done + 1:
+            self.healthy(what)
+            if done is None and until():
+                done = time.monotonic()
+            elif done is None:
+                self.assertLess(time.monotonic(), deadline, f"{what}: not within {timeout} s")
+            time.sleep(0.1)
+
+    def moves(self, panel, seconds):
+        """The time the panel takes to answer: a click on "Met noir" with no target (its signal
+        then holds the program a second, by design), and the pause on and off from the keyboard
+        for `seconds`; winprobe's and xdotool's own time is in each."""
+        click = self.answers(panel, lambda: self.env.click_text(panel, "Met noir"),
+                             "Pseudo user manquant")
+        time.sleep(1.2)
+        keys, start = [], time.monotonic()
+        while time.monotonic() - start < seconds:
+            self.healthy("while the moderator acts")
+            for shown in (True, False):
+                keys.append(self.answers(panel, lambda: self.env.xdotool(*PAUSE), PAUSED, shown))
+        return click, max(keys)
+
+    def test_a_length_of_0x7fffffff_then_the_truth(self):
+        panel = self.s.open_panel()
+        self.peak = 0
+        truthful = self.moves(panel, 1)
+        since = self.log.mark()
+        self.room.command("lie length 2147483647")
+        # Told at the next tick's length, then at the next comparison's whole read (5 s apart).
+        self.watch(lambda: self.log.matching("lie", "^EM_GETTEXTLENGTHEX ", since), 5,
+                   "after the lie to EM_GETTEXTLENGTHEX")
+        self.watch(lambda: self.log.matching("lie", "^WM_GETTEXTLENGTH ", since), 10,
+                   "after the lie to WM_GETTEXTLENGTH")
+        lying = self.moves(panel, 6)  # past the next whole read
+        self.watch(lambda: True, 1, "after the moderator's moves")
+        print(f"click, then the slowest key: {truthful[0]:.2f}, {truthful[1]:.2f} s with the "
+              f"true length, {lying[0]:.2f}, {lying[1]:.2f} s with the lie; memory at most "
+              f"{self.peak} kB")
+        for true, lied, what in zip(truthful, lying, ("click", "keys")):
+            self.assertLess(lied - true, 0.5, f"the panel answers the {what} within 0.5 s")
+
+        self.room.command("lie length off")
+        since = self.log.mark()
+        self.room.command("join Zoé en notime")
+        self.watch(lambda: self.log.matching("chat", "Modo: Bienvenue Zoé !$", since), 5,
+                   "the greeting of a join once the length is true")
+        self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
+        self.assertEqual(len(self.log.matching("chat", "Bienvenue", since)), 1)
+
+
+class SlowClient(SessionTest):
+    settings = GREETING
+
+    def test_450_ms_over_every_text_and_click(self):
+        self.room.send("join Bob", "say Bob bonjour")  # no join line last at the attach
+        self.room.command("slow 450")
+        since = self.log.mark()
+        self.s.attach()
+        self.env.wait_window(PANEL_TITLE, 20)  # answered: the handshake did not give up
+        for message in ("WM_SETTEXT", "WM_LBUTTONUP"):  # the fault was staged
+            self.assertTrue(self.log.matching("slow", f"^{message} 450$", since), message)
+
+        since = self.press(self.s.pick("Bob", 10), "Kick")
+        self.env.click(self.env.edits(self.env.wait_window(PICKER, 5, having=KICK))[0])
+        self.env.type("spam répété")
+        self.env.xdotool("key", "Return")
+        self.sent("/msg RoomBot Bob, kick spam répété", since, 10)
+        self.log.wait_for("chat", "RoomBot: Bob a été expulsé", 5, since)
+
+        since = self.log.mark()
+        self.room.command("join Zoé en notime")
+        self.sent("Bienvenue Zoé !", since, 10)
+        self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
+        self.assertEqual(len(self.log.matching("chat", "Bienvenue", since)), 1)
+        self.assertIn(b"\r\nPseudo RoomBot=RoomBot\r\n",
+                      (self.s.vl.folder / "verdelune.ini").read_bytes())
+
+
+class HostileLines(SessionTest):
+    settings = {"Parametres": {"SalutNouvUser": "O"}, "Raisons": {"1": "Bienvenue $N"}}
+
+    def test_a_line_of_nested_join_markers_gets_one_greeting_at_most(self):
+        self.s.open_panel()
+        since = self.log.mark()
+        self.room.command("say Bob JoJoin: in: hi")
+        time.sleep(5)  # a greeting, its echo read back as a join line, and the next, if any
+        greetings = self.log.matching("chat", "Modo: Bienvenue", since)
+        self.assertLessEqual(len(greetings), 1, [e[2] for e in greetings])
+        # The watcher still greets a real join, once.
+        since = self.log.mark()
+        self.room.command("join Zoé en notime")
+        self.sent("Bienvenue Zoé", since)
+        self.assertTrue(self.log.absent_for("chat", "Bienvenue", 3, self.log.mark()))
+        self.assertEqual(len(self.log.matching("chat", "Bienvenue", since)), 1)
+
+    def test_a_captured_nickname_keeps_its_full_stops(self):
+        self.room.command("join Ali.ce")
+        panel = self.s.open_panel()
+        since = self.log.mark()
+        self.room.command("pick Ali.ce")
+        self.log.wait_for("input", r"^Ali\.ce, $", 3, since)
+        self.log.wait_for("input", r"^\.$", 3, since)  # taken: the marker in its place
+        shown = wait(lambda: {c.title for c in self.env.controls(panel) if c.visible} &
+                     {"Ali.ce", "Alice"}, 3, "the target in the panel")
+        self.assertEqual(shown, {"Ali.ce"}, "the panel's target")
+        since = self.press(panel, "Met noir")
+        self.sent("/msg RoomBot Ali.ce, noir", since)
+
+
+if __name__ == "__main__":
+    unittest.main()
