@@ -24,8 +24,8 @@ void UserSelection::BoucleLectPseudo_Tick() {
   std::optional<std::wstring> nick = CapturedNick(box, markerLeft_);
   if (!nick) return;
   Label2_.SetText(*nick);
-  windows.SetText(input, std::wstring(1, L'\b'));
-  markerLeft_ = windows.SetText(input, kInputMarker);
+  windows.ReplaceText(input, std::wstring(1, L'\b'));
+  markerLeft_ = windows.ReplaceText(input, kInputMarker).WasStarted();
   panel_.ShowNormal();
 }
 

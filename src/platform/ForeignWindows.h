@@ -94,6 +94,10 @@ class ForeignWindows {
     ButtonUp(button);
     return SentLine::Taken();
   }
+  // The text alone, by the same path: after the lines before it, whole or not at all.
+  virtual SentLine ReplaceText(WindowHandle input, std::wstring_view text) {
+    return SetText(input, text) ? SentLine::Taken() : SentLine();
+  }
   // WM_LBUTTONDOWN / WM_LBUTTONUP with wParam 0 and lParam 0.
   virtual void ButtonDown(WindowHandle window) = 0;
   virtual void ButtonUp(WindowHandle window) = 0;

@@ -208,11 +208,15 @@ void Win32ForeignWindows::SendWaitingLines() {
 // The press and the release go without waiting: a message sent that way is never taken back,
 // so the client handles both after the text, in order, however slow it is.
 void Win32ForeignWindows::Click(WaitingLine& line) {
-  if (Track(line.button, line.thread, WM_LBUTTONDOWN) &&
-      Track(line.button, line.thread, WM_LBUTTONUP)) {
+  if (line.button == 0 || (Track(line.button, line.thread, WM_LBUTTONDOWN) &&
+                           Track(line.button, line.thread, WM_LBUTTONUP))) {
     *line.taken = true;
   }
   waiting_.pop_front();
+}
+
+SentLine Win32ForeignWindows::ReplaceText(WindowHandle input, std::wstring_view text) {
+  return SendLine(input, 0, text);
 }
 
 WindowHandle Win32ForeignWindows::FindChild(WindowHandle parent, WindowHandle after,

@@ -72,7 +72,9 @@ class Win32ForeignWindows final : public ForeignWindows {
   bool SetText(WindowHandle window, std::wstring_view text) override;
   void ButtonDown(WindowHandle window) override;
   void ButtonUp(WindowHandle window) override;
+  // `button` 0: the text alone (ReplaceText).
   SentLine SendLine(WindowHandle input, WindowHandle button, std::wstring_view text) override;
+  SentLine ReplaceText(WindowHandle input, std::wstring_view text) override;
   bool IsEnabled(WindowHandle window) override;
 
   // Gives the block lent by the client back, unless a message that may still write into it
