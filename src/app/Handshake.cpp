@@ -80,10 +80,11 @@ void Handshake::Accept(int level) {
 void Handshake::ReSenderTick() {
   if (ctx_.records.shared.BotAnswered) return;
   if (pending_) {
-    if (!pending_->line.IsTaken()) return;
-    const bool resend = pending_->resend;
+    if (!pending_->line.IsTaken() && !pending_->line.IsDropped()) return;
+    // A line the client dropped (it hung) never reached it: it does not count, and goes again.
+    const bool counts = pending_->resend && pending_->line.IsTaken();
     pending_.reset();
-    if (resend && Counted()) return;
+    if (counts && Counted()) return;
   }
   Sent(ctx_.SendToRoom(ctx_.records.shared.IdentText), /*resend=*/true);
 }

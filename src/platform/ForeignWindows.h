@@ -23,6 +23,10 @@ inline constexpr int kMaxRangeChars = 65'536;
 // reach the client whole, in order, or none of them is sent.
 class SentLine {
  public:
+  // A line that was started: waiting for a slow client, in its hands whole (taken), or
+  // dropped whole because the client hung before it could take the text.
+  enum class Fate { Waiting, Taken, Dropped };
+
   SentLine() = default;  // not started: nothing reached the client
   // The client refused the messages (a client run with higher rights than the program).
   static SentLine Refused() {
@@ -30,21 +34,20 @@ class SentLine {
     line.refused_ = true;
     return line;
   }
-  // Started: `taken` turns true once the client has handled the release, at once for a
-  // client that answers in time, later for a slow one.
-  static SentLine Started(std::shared_ptr<const bool> taken) {
+  static SentLine Started(std::shared_ptr<const Fate> fate) {
     SentLine line;
-    line.taken_ = std::move(taken);
+    line.fate_ = std::move(fate);
     return line;
   }
-  static SentLine Taken() { return Started(std::make_shared<const bool>(true)); }
+  static SentLine Taken() { return Started(std::make_shared<const Fate>(Fate::Taken)); }
 
-  bool WasStarted() const { return taken_ != nullptr; }
+  bool WasStarted() const { return fate_ != nullptr; }
   bool WasRefused() const { return refused_; }
-  bool IsTaken() const { return taken_ != nullptr && *taken_; }
+  bool IsTaken() const { return fate_ != nullptr && *fate_ == Fate::Taken; }
+  bool IsDropped() const { return fate_ != nullptr && *fate_ == Fate::Dropped; }
 
  private:
-  std::shared_ptr<const bool> taken_;
+  std::shared_ptr<const Fate> fate_;
   bool refused_ = false;
 };
 

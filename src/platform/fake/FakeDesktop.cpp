@@ -171,20 +171,20 @@ SentLine FakeDesktop::SendLine(WindowHandle input, WindowHandle button, std::wst
   if (const FakeWindow* box = Get(input)) {
     if (box->refusesLines) return SentLine::Refused();
     if (box->takesLinesLate) {
-      auto taken = std::make_shared<bool>(false);
-      late_.push_back({input, button, std::wstring(text), taken});
-      return SentLine::Started(taken);
+      auto fate = std::make_shared<SentLine::Fate>(SentLine::Fate::Waiting);
+      late_.push_back({input, button, std::wstring(text), fate});
+      return SentLine::Started(fate);
     }
   }
   return ForeignWindows::SendLine(input, button, text);
 }
 
-void FakeDesktop::CatchUp() {
+void FakeDesktop::CatchUp(bool take) {
   std::vector<LateLine> lines;
   lines.swap(late_);
   for (const LateLine& line : lines) {
-    ForeignWindows::SendLine(line.input, line.button, line.text);
-    *line.taken = true;
+    if (take) ForeignWindows::SendLine(line.input, line.button, line.text);
+    *line.fate = take ? SentLine::Fate::Taken : SentLine::Fate::Dropped;
   }
 }
 

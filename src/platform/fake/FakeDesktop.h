@@ -72,8 +72,9 @@ class FakeDesktop : public ForeignWindows {
   SentLine SendLine(WindowHandle input, WindowHandle button, std::wstring_view text) override;
 
   // Test side.
-  // The slow client takes the lines it was sent, in order.
-  void CatchUp();
+  // The slow client takes the lines it was sent, in order, or (`take` false) loses them, as a
+  // client that hung before it could.
+  void CatchUp(bool take = true);
   WindowHandle Create(WindowHandle parent, std::wstring className, std::wstring title = L"");
   // Destroys the window and everything under it; its handle then fails every call.
   void Destroy(WindowHandle window);
@@ -100,7 +101,7 @@ class FakeDesktop : public ForeignWindows {
   struct LateLine {
     WindowHandle input, button;
     std::wstring text;
-    std::shared_ptr<bool> taken;
+    std::shared_ptr<SentLine::Fate> fate;
   };
   std::vector<LateLine> late_;
   std::wstring richSource_, richKept_;  // the last text RichText turned into a rich edit's

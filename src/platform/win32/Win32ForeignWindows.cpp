@@ -153,18 +153,20 @@ SentLine Win32ForeignWindows::SendLine(WindowHandle input, WindowHandle button,
     // Nothing new goes into a client that hangs, and what waited for it is dropped whole:
     // sent a minute late, a line would answer a room that has moved on.
     std::erase_if(waiting_, [&](const WaitingLine& line) {
-      return line.thread == thread && !line.textMayBeIn;
+      if (line.thread != thread || line.textMayBeIn) return false;
+      *line.fate = SentLine::Fate::Dropped;
+      return true;
     });
     Probe(input, thread);
     return {};
   }
-  auto taken = std::make_shared<bool>(false);
-  waiting_.push_back(WaitingLine{input, button, thread, std::wstring(text), taken});
-  std::shared_ptr<Outcome> fate = waiting_.back().fate;
+  waiting_.push_back(WaitingLine{input, button, thread, std::wstring(text)});
+  const std::shared_ptr<const SentLine::Fate> fate = waiting_.back().fate;
+  const std::shared_ptr<const Outcome> start = waiting_.back().start;
   SendWaitingLines();
-  if (*fate == Outcome::Refused) return SentLine::Refused();
-  if (*fate == Outcome::NotSent) return {};
-  return SentLine::Started(std::move(taken));
+  if (*start == Outcome::Refused) return SentLine::Refused();
+  if (*start == Outcome::NotSent) return {};
+  return SentLine::Started(fate);
 }
 
 // One line at a time, and only into a client that has caught up: the text then reaches a
@@ -185,8 +187,7 @@ void Win32ForeignWindows::SendWaitingLines() {
       }
     }
     if (line.tries == kMaxTextTries) {
-      *line.fate = Outcome::NotSent;  // nothing half-done: no click without its text
-      waiting_.pop_front();
+      Drop(Outcome::NotSent);  // no click without its text
       continue;
     }
     ++line.tries;
@@ -199,10 +200,15 @@ void Win32ForeignWindows::SendWaitingLines() {
       line.textMayBeIn = true;  // a probe went behind it
       return;
     } else {
-      *line.fate = set;
-      waiting_.pop_front();
+      Drop(set);
     }
   }
+}
+
+void Win32ForeignWindows::Drop(Outcome why) {
+  *waiting_.front().start = why;
+  *waiting_.front().fate = SentLine::Fate::Dropped;
+  waiting_.pop_front();
 }
 
 // The press and the release go without waiting: a message sent that way is never taken back,
@@ -210,7 +216,7 @@ void Win32ForeignWindows::SendWaitingLines() {
 void Win32ForeignWindows::Click(WaitingLine& line) {
   if (line.button == 0 || (Track(line.button, line.thread, WM_LBUTTONDOWN) &&
                            Track(line.button, line.thread, WM_LBUTTONUP))) {
-    *line.taken = true;
+    *line.fate = SentLine::Fate::Taken;
   }
   waiting_.pop_front();
 }
@@ -306,11 +312,17 @@ bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {
 }
 
 void Win32ForeignWindows::ButtonDown(WindowHandle window) {
-  Call(window, WM_LBUTTONDOWN, 0, 0, nullptr, Mode::Start);
+  if (Call(window, WM_LBUTTONDOWN, 0, 0, nullptr, Mode::Start) == Outcome::NotSent) {
+    unpressed_.insert(window);
+  } else {
+    unpressed_.erase(window);
+  }
 }
 
 void Win32ForeignWindows::ButtonUp(WindowHandle window) {
-  // The release of a press that was sent: a button left pressed is worse than a late release.
+  // A release always follows a press that was sent: a button left pressed is worse than a
+  // late release. One whose press was not sent is not sent either.
+  if (unpressed_.erase(window) != 0) return;
   Call(window, WM_LBUTTONUP, 0, 0, nullptr, Mode::Continue);
 }
 

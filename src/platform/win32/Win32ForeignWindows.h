@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/ForeignWindows.h"
@@ -115,13 +116,16 @@ class Win32ForeignWindows final : public ForeignWindows {
     WindowHandle input, button;
     unsigned long thread;
     std::wstring text;  // what WM_SETTEXT points to, kept until the client has handled it
-    std::shared_ptr<bool> taken;
-    std::shared_ptr<Outcome> fate = std::make_shared<Outcome>(Outcome::Queued);
+    std::shared_ptr<SentLine::Fate> fate =
+        std::make_shared<SentLine::Fate>(SentLine::Fate::Waiting);
+    // How its text's first try went, for the sender when it is tried at once.
+    std::shared_ptr<Outcome> start = std::make_shared<Outcome>(Outcome::Queued);
     int tries = 0;
     bool textMayBeIn = false;
   };
   static constexpr int kMaxTextTries = 3;
   void Click(WaitingLine& line);
+  void Drop(Outcome why);  // the first waiting line, with nothing half-done
   std::deque<WaitingLine> waiting_;
 
   // Memory in the client's process for the messages whose buffers the system does not copy
@@ -155,6 +159,8 @@ class Win32ForeignWindows final : public ForeignWindows {
   unsigned timeoutMs_;
   std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
   std::wstring setTextBuffer_;  // the NUL-terminated copy WM_SETTEXT needs, reused
+  // Buttons whose press was not sent: their release is not sent either.
+  std::unordered_set<WindowHandle> unpressed_;
   // Texts whose WM_SETTEXT timed out: a client of this process still reads them when it takes
   // the message, so they are kept until every client has caught up.
   std::vector<std::wstring> queuedTexts_;
