@@ -13,7 +13,8 @@ const std::wstring kClientRefusesNotice =
 
 SentLine WindowContext::SendToRoom(const std::wstring& line) const {
   SentLine sent = ChatSender(platform.foreign(), platform.clock(), records.room, line);
-  if (sent.WasStarted()) records.sentLines.Add(line);
+  // Kept as the room will echo it: the text set in the input box ends at its first NUL.
+  if (sent.WasStarted()) records.sentLines.Add(line.substr(0, line.find(L'\0')));
   if (sent.WasRefused() && !records.clientRefusalTold) {
     records.clientRefusalTold = true;
     platform.dialogs().ShowMessage(kClientRefusesNotice, kProgramTitle, MessageBoxStyle::Ok);

@@ -52,6 +52,9 @@ TEST_F(JoinWatcherTest, TheEchoOfOurOwnLineIsNeverAJoin) {
   Join(L"(12:05) Join: Alice");
   EXPECT_EQ(Sent(), (Lines{L"Alice", L"(12:05) Alice"}));
   EXPECT_EQ(Sounds(), 3u);
+  // The room echoes a line up to its first NUL: that echo is ours as well.
+  Join(std::wstring(L"JoJoin: in: \0hi", 15), 2000);
+  EXPECT_EQ(Sent(), Lines{L"Join: "});
 }
 
 TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {
