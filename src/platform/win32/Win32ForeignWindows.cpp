@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 #include <vector>
 
 namespace vl::win32 {
@@ -121,7 +122,11 @@ void CALLBACK TicketAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
   if (!shared) return;
   Win32ForeignWindows::ThreadState& state = shared->threads[ticket->thread];
   if (state.inFlight > 0 && --state.inFlight == 0 && shared->owner != nullptr) {
-    shared->owner->SendWaitingLines();
+    // Called by the system, outside any window procedure: nothing may leave it either.
+    try {
+      shared->owner->SendWaitingLines();
+    } catch (const std::exception&) {
+    }
   }
 }
 
