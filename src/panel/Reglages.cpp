@@ -126,6 +126,8 @@ void Reglages::TimerEtat_Tick() {
   micro_.CountdownSecond();
 }
 
+inline constexpr int kReplacingGraceMs = 100;
+
 void Reglages::RoomWatchdog() {
   ForeignWindows& windows = platform().foreign();
   RoomWindowSet& set = ctx_.records.room;
@@ -134,6 +136,11 @@ void Reglages::RoomWatchdog() {
   // While every held control is still a child of the room, the room still has its chat,
   // input box and first button; only a change makes the search of its children worth doing.
   if (ControlsStillInRoom(windows, set)) return;
+  FindRoomChildren(windows, set.RoomWindow, set, MissingButtons::LeaveEmpty);
+  if (IsAttach(set)) return;
+  // A client that replaces a control destroys the old one before it makes the new one: seen
+  // between the two, the room is not closed. A moment later it is, or it has its controls.
+  platform().clock().Sleep(kReplacingGraceMs);
   FindRoomChildren(windows, set.RoomWindow, set, MissingButtons::LeaveEmpty);
   if (!IsAttach(set)) platform().EndProgram();
 }

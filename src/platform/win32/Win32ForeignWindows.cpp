@@ -54,7 +54,7 @@ Win32ForeignWindows::~Win32ForeignWindows() {
 }
 
 bool Win32ForeignWindows::Hung(const ThreadState& state) {
-  return state.inFlight > 0 && NowMs() - state.busySinceMs >= kHungMs;
+  return state.Busy() && NowMs() - state.busySinceMs >= kHungMs;
 }
 
 Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsigned message,
@@ -62,7 +62,7 @@ Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsi
                                                        std::uintptr_t* result, Mode mode) {
   if (window == 0) return Outcome::NotSent;
   if (!queuedTexts_.empty() &&
-      std::ranges::none_of(shared_->threads, [](const auto& t) { return t.second.inFlight; })) {
+      std::ranges::none_of(shared_->threads, [](const auto& t) { return t.second.Busy(); })) {
     queuedTexts_.clear();
   }
   const DWORD thread = GetWindowThreadProcessId(H(window), nullptr);
@@ -74,7 +74,7 @@ Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsi
     Probe(window, thread);
     return Outcome::NotSent;
   }
-  if (state.inFlight > 0) {
+  if (state.Busy()) {
     // The client has not caught up: a read or a new write would wait behind what it has not
     // taken yet, and a time-out there would take it out again unseen. The rest of a write
     // already begun goes behind the others without any wait.
@@ -112,6 +112,7 @@ namespace {
 struct Ticket {
   std::weak_ptr<Win32ForeignWindows::Shared> shared;
   DWORD thread;
+  std::uint64_t number = 0;
 };
 
 // The client has handled a message sent without waiting; once it has handled them all, it
@@ -121,7 +122,8 @@ void CALLBACK TicketAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
   auto shared = ticket->shared.lock();
   if (!shared) return;
   Win32ForeignWindows::ThreadState& state = shared->threads[ticket->thread];
-  if (state.inFlight > 0 && --state.inFlight == 0 && shared->owner != nullptr) {
+  state.answered = std::max(state.answered, ticket->number);
+  if (!state.Busy() && shared->owner != nullptr) {
     // Called by the system, outside any window procedure: nothing may leave it either.
     try {
       shared->owner->SendWaitingLines();
@@ -133,20 +135,24 @@ void CALLBACK TicketAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
 }  // namespace
 
 bool Win32ForeignWindows::Track(WindowHandle window, unsigned long thread, unsigned message) {
-  auto ticket = std::make_unique<Ticket>(Ticket{shared_, thread});
+  ThreadState& state = shared_->threads[thread];
+  auto ticket = std::make_unique<Ticket>(Ticket{shared_, thread, state.sent + 1});
   if (!SendMessageCallbackW(H(window), message, 0, 0, TicketAnswered,
                             reinterpret_cast<ULONG_PTR>(ticket.get()))) {
     return false;
   }
   ticket.release();  // the answer frees it; a client that never answers keeps it
-  ThreadState& state = shared_->threads[thread];
-  if (state.inFlight++ == 0) state.busySinceMs = NowMs();
+  if (!state.Busy()) state.busySinceMs = NowMs();
+  ++state.sent;
   return true;
 }
 
 void Win32ForeignWindows::Probe(WindowHandle window, unsigned long thread) {
   // Anything already in flight tells as well when the client has caught up.
-  if (shared_->threads[thread].inFlight == 0) Track(window, thread, WM_NULL);
+  // A client still silent after kHungMs gets another, through a window that is there now.
+  ThreadState& state = shared_->threads[thread];
+  if (state.Busy() && NowMs() - state.probedMs < kHungMs) return;
+  if (Track(window, thread, WM_NULL)) state.probedMs = NowMs();
 }
 
 SentLine Win32ForeignWindows::SendLine(WindowHandle input, WindowHandle button,
@@ -180,7 +186,7 @@ SentLine Win32ForeignWindows::SendLine(WindowHandle input, WindowHandle button,
 void Win32ForeignWindows::SendWaitingLines() {
   while (!waiting_.empty()) {
     WaitingLine& line = waiting_.front();
-    if (shared_->threads[line.thread].inFlight > 0) return;
+    if (shared_->threads[line.thread].Busy()) return;
     if (line.textMayBeIn) {
       // The text timed out: the client took it late, or never. Its box tells which.
       line.textMayBeIn = false;

@@ -24,8 +24,14 @@ namespace vl::win32 {
 class Win32ForeignWindows final : public ForeignWindows {
  public:
   struct ThreadState {
-    int inFlight = 0;  // messages sent without waiting that the client has not answered yet
-    std::uint64_t busySinceMs = 0;  // since when there have been some
+    // Messages sent without waiting, numbered, and the last one answered. The client takes
+    // them in order, so an answer tells that those before it are done too, even one whose
+    // answer never comes (its window went meanwhile).
+    std::uint64_t sent = 0;
+    std::uint64_t answered = 0;
+    std::uint64_t busySinceMs = 0;  // since when some have been unanswered
+    std::uint64_t probedMs = 0;     // when the last probe went
+    bool Busy() const { return answered != sent; }
   };
   // Shared with the answers in flight, which may come after this object has gone.
   struct Shared {
