@@ -2,11 +2,13 @@
 // SendMessageTimeoutW (SMTO_ABORTIFHUNG | SMTO_BLOCK), and the calls of one turn of the
 // program (a handler, a timer's tick) share one wait on the client, so that the program
 // answers the moderator within half a second whatever the client does.
-// A call that times out is not lost: the client takes it later, in order. A probe sent
-// without waiting (SendMessageCallbackW) then tells when the client has caught up; until
-// then reads fail at once, and a line is still sent whole, queued behind the rest. Only a
-// client that leaves the probe unanswered for kHungMs (the system's own rule for a hung
-// window) is taken as hung: nothing new is started in it until it answers.
+// A call that times out is taken back by the system unless the client had begun it, so a
+// probe sent without waiting (SendMessageCallbackW) tells when the client has caught up; until
+// then reads fail at once, and lines wait their turn: a line's text goes only into a client
+// that has caught up, its press and release follow without waiting (never taken back), and a
+// text that timed out is looked for in the box before any click. Only a client that leaves
+// the probe unanswered for kHungMs (the system's own rule for a hung window) is taken as
+// hung: nothing new is started in it until it answers.
 #pragma once
 
 #include <cstdint>
