@@ -196,7 +196,13 @@ void Principale::OnActivate() {
 void Principale::ReadBotNickAndAsk() {
   std::wstring& nick = ctx_.records.shared.BotNick;
   nick = ctx_.settings.FileExists() ? ctx_.settings.Read(key::kBotNick) : L"";
-  if (c_.Frame1.Top() == kFrame1Hidden && nick.empty()) c_.Frame2.SetTop(kFrameNickShown);
+  if (c_.Frame1.Top() == kFrame1Hidden && nick.empty()) AskBotNick();
+}
+
+// The box comes with the keyboard: what the moderator types next is the nickname.
+void Principale::AskBotNick() {
+  c_.Frame2.SetTop(kFrameNickShown);
+  Focus(c_.saisiepseudo);
 }
 
 // The close box ends the whole program at once.
@@ -224,7 +230,7 @@ void Principale::saisiepseudo_KeyDown(int keyCode) {
 }
 
 void Principale::newBot_Click() {
-  c_.Frame2.SetTop(kFrameNickShown);
+  AskBotNick();
 }
 
 void Principale::Connexionroom_Click() {

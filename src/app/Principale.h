@@ -55,6 +55,7 @@ class Principale : public Form {
   void Connexionroom_Click();
   // BotNick from the settings ("" without a file), and the nickname entry when none.
   void ReadBotNickAndAsk();
+  void AskBotNick();
 
   WindowContext ctx_;
   Controls c_;

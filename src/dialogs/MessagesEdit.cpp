@@ -1,5 +1,7 @@
 #include "dialogs/MessagesEdit.h"
 
+#include <utility>
+
 #include "panel/Reglages.h"
 
 namespace vl {
@@ -107,6 +109,12 @@ void MessagesEdit::OnLoad() {
     boxes_[i]->SetText(ctx_.records.phrases[i + 1]);
   }
   mayClose_ = false;
+  justOpened_ = true;
+}
+
+// Only at the opening: coming back to the editor leaves the keyboard in the box being edited.
+void MessagesEdit::OnActivate() {
+  if (std::exchange(justOpened_, false)) Focus(*boxes_[0]);
 }
 
 void MessagesEdit::Valider_Click() {

@@ -19,6 +19,7 @@ class MessagesEdit : public Form {
 
  protected:
   void OnLoad() override;
+  void OnActivate() override;
   bool OnCloseRequest() override;
 
  private:
@@ -32,6 +33,7 @@ class MessagesEdit : public Form {
   WindowContext ctx_;
   std::array<Control*, kPhraseCount> boxes_{};  // box i holds phrase slot i + 1
   bool mayClose_ = false;
+  bool justOpened_ = false;  // the first box gets the keyboard once, at the opening
 };
 
 // "Text1(4)", the name of one edit box.

@@ -24,7 +24,7 @@ class RoomSimTest(unittest.TestCase):
     def setUp(self):
         self.env = environment()
         self.room = RoomSim(self.env, self._testMethodName, "--site", "Salons, Café du Nord",
-                            "--room", "Été")
+                            "--room", "Été", users=None)
         self.info, self.log = self.room.info, self.room.log
         self.addCleanup(self.room.stop)
         self.addCleanup(self.env.screenshot, self._testMethodName)
@@ -40,6 +40,13 @@ class RoomSimTest(unittest.TestCase):
                          [(3, c) for c in ["RichEdit20W", "Edit"] + ["Button"] * 9 + ["ListBox"]])
         self.assertEqual([w.title for w in (tree[5], tree[12], tree[13])],
                          ["Envoyer", "Parler", "Appuyer pour parler"])
+        # A practice room is not empty: the users the guide's pictures show are there.
+        self.assertEqual(self.room.users(), ["Alice", "Bob", "Zoé", "Marc"])
+        # A message to a class of users gets the sign that it went out.
+        since = self.log.mark()
+        self.room.command("type /msg 'OPW' Réunion à 20 h")
+        self.env.click(self.room.button_points[0])
+        self.log.wait_for("chat", "Message remis aux utilisateurs verts et rouges$", 5, since)
         # A real click on the eighth button takes the microphone.
         since = self.log.mark()
         self.env.click(self.room.button_points[7])

@@ -55,13 +55,16 @@ class EventLog:
 class RoomSim:
     """One roomsim.exe with its control file and event log in a folder of its own."""
 
-    def __init__(self, env, name, *options):
+    def __init__(self, env, name, *options, users=""):
         self.env, self.folder = env, env.out / name
         shutil.rmtree(self.folder, ignore_errors=True)
         self.folder.mkdir(parents=True)
         self.control, log = self.folder / "control.txt", self.folder / "events.log"
+        # A scripted session starts from an empty room, unless it names the users present or
+        # (None) leaves the practice room's own.
+        present = () if users is None else ("--users", users)
         args = ["wine", os.environ["VL_ROOMSIM"], "--control", wine_path(self.control), "--log",
-                wine_path(log), *options]
+                wine_path(log), *present, *options]
         # Seen with a prefix that was just created: the first program sometimes gets no
         # display driver. A second start (same prefix, same display) has always worked.
         for timeout in (20, 40):

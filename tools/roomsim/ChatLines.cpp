@@ -32,4 +32,11 @@ std::wstring LeaveLine(const std::wstring& nick, ClockTime time) {
   return TimePrefix(time) + L"Quitte la salle : " + nick;
 }
 
+std::wstring ClassDeliveryLine(const std::wstring& target, ClockTime time) {
+  const wchar_t* colours = target == L"FOPW"  ? L"bleus, verts et rouges"
+                           : target == L"OPW" ? L"verts et rouges"
+                                              : L"rouges";
+  return TimePrefix(time) + L"Message remis aux utilisateurs " + colours;
+}
+
 }  // namespace roomsim

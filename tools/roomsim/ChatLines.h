@@ -24,4 +24,8 @@ std::wstring JoinLine(const std::wstring& nick, JoinForm form, bool withTime, Cl
 
 std::wstring LeaveLine(const std::wstring& nick, ClockTime time);
 
+// What the client shows once it has delivered a message to a class of users ("FOPW", "OPW",
+// "OWNER"): which colours it reached.
+std::wstring ClassDeliveryLine(const std::wstring& target, ClockTime time);
+
 }  // namespace roomsim

@@ -1,6 +1,8 @@
 // Command-line parsing of the room simulator.
 #include "Options.h"
 
+#include <algorithm>
+
 #include "Text.h"
 
 namespace roomsim {
@@ -29,6 +31,13 @@ bool Apply(Options& o, const std::wstring& name, const std::wstring& value, std:
       return false;
     }
     o.buttons = static_cast<int>(n);
+  } else if (name == L"--users") {
+    o.users.clear();
+    for (std::size_t from = 0; from < value.size();) {
+      const std::size_t comma = std::min(value.find(L',', from), value.size());
+      if (comma > from) o.users.push_back(value.substr(from, comma - from));
+      from = comma + 1;
+    }
   } else if (name == L"--seed") {
     if (!ParseInt(value, n) || n < 0) {
       error = L"--seed wants a number";
@@ -66,7 +75,7 @@ ParsedOptions ParseOptions(const std::vector<std::wstring>& args) {
 
 std::wstring UsageText() {
   return L"roomsim [--site NAME] [--room NAME] [--own-nick NICK] [--bot-nick NICK]\n"
-         L"        [--buttons N] [--control FILE] [--log FILE] [--seed N]\n";
+         L"        [--buttons N] [--control FILE] [--log FILE] [--seed N] [--users A,B,...]\n";
 }
 
 }  // namespace roomsim

@@ -16,6 +16,8 @@ struct Options {
   std::wstring controlPath;  // empty: no control channel
   std::wstring logPath;      // empty: no event log
   unsigned seed = 1;         // the traffic generator's choices
+  // In the room from the start (--users A,B,C; --users "" for an empty room).
+  std::vector<std::wstring> users = {L"Alice", L"Bob", L"Zoé", L"Marc"};
   bool help = false;
 };
 

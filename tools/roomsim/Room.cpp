@@ -13,8 +13,15 @@ Room::Room(const Options& options, RoomHost& host, AnswerFunction answer)
       bot_(options.botNick, std::move(answer)),
       traffic_(options.seed) {}
 
+// A practice room is not empty: the users of the command line are there from the start.
 void Room::Start() {
   host_.ShowMicButtons(mic_.Buttons());
+  for (const std::wstring& nick : options_.users) {
+    if (Present(nick)) continue;
+    users_.push_back(nick);
+    host_.AddUser(nick);
+    host_.Log("join", nick);
+  }
 }
 
 bool Room::Present(const std::wstring& nick) const {
@@ -60,6 +67,7 @@ void Room::Send() {
   const std::wstring target = ClassMessageTarget(text);
   if (!target.empty()) {
     host_.Log("class", target + L" " + text);
+    Post(ClassDeliveryLine(target, host_.Now()));
   } else if (bot_.IsAddressed(text)) {
     BotReact(text);
   }

@@ -25,6 +25,8 @@ TEST_F(PrincipaleTest, TheExplanationsWaitBeforeTheNicknameAndTheBoxWritesAtOnce
   ASSERT_TRUE(fake.Click(main()[L"ReyCommand1"]));
   EXPECT_EQ(Top(L"Frame1"), 6500);
   EXPECT_EQ(Top(L"Frame2"), 120);
+  EXPECT_EQ(fake.fakeWindows().PeerOf(main())->FocusedControl(), &main()[L"saisiepseudo"])
+      << "what is typed next is the nickname";
 }
 
 TEST_F(PrincipaleTest, OnlyTheExactNSwitchesTheExplanationsOff) {

@@ -12,6 +12,7 @@ TEST_F(OpenPanelTest, PhraseEditorAnnulerSavesNothingValiderWritesEveryKey) {
   SetPhrase(8, L"pas de majuscules");
   fake.ChooseMenu(panel().Menu(L"Mesgusers"));
   MessagesEdit& first = *app.PhraseEditor();
+  EXPECT_EQ(fake.fakeWindows().PeerOf(first)->FocusedControl(), &first[BoxName(0)]);
   EXPECT_FALSE(OnTop(panel())) << "the panel lets the editor come above it";
   fake.Close(first);
   EXPECT_TRUE(first.Visible());
