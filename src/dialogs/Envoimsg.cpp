@@ -104,8 +104,7 @@ Control& Envoimsg::LayOut() {
 
 // Placed at the panel only when it is made; later openings show it where it was left.
 void Envoimsg::OnLoad() {
-  Rect panel = ctx_.nav.Panel().Bounds();
-  MoveToWithinScreen(panel.left, panel.top);
+  MoveToCornerOf(ctx_.nav.Panel());
   SetAlwaysOnTop();
 }
 

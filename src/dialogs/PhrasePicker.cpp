@@ -90,8 +90,7 @@ void PhrasePicker::HideAndMinimizePanel() {
 }
 
 void PhrasePicker::PlaceAtPanel() {
-  Rect panel = Panel().Bounds();
-  MoveToWithinScreen(panel.left, panel.top);
+  MoveToCornerOf(Panel());
 }
 
 }  // namespace vl

@@ -60,9 +60,14 @@ class WindowSystem {
   virtual ~WindowSystem() = default;
   // A native window for the form, hidden, with the form's client size.
   virtual std::unique_ptr<FormPeer> CreatePeer(Form& form) = 0;
-  // Size of the screen in twips.
+  // Size of the primary monitor's screen in twips.
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
+  // The work area (the screen less the taskbar and the bars docked at its edges) of the
+  // monitor that holds most of `window`, or of the nearest one when it lies on none; of the
+  // primary monitor when `window` is 0. Twips at the window's DPI, on the whole desktop: a
+  // monitor left of or above the primary has a negative left or top.
+  virtual Rect WorkAreaOf(WindowHandle window) = 0;
 
   ActivationTracker& Activation() { return activation_; }
 

@@ -57,9 +57,31 @@ FakeFormPeer* FakeWindowSystem::PeerOf(const Form& form) const {
   return nullptr;
 }
 
-void FakeWindowSystem::SetScreen(int widthTwips, int heightTwips) {
-  screenWidth_ = widthTwips;
-  screenHeight_ = heightTwips;
+Rect FakeWindowSystem::WorkAreaOf(WindowHandle window) {
+  const auto peer = std::find_if(peers_.begin(), peers_.end(), [&](FakeFormPeer* p) {
+    return p->Handle() == window && !p->Destroyed();
+  });
+  if (peer == peers_.end()) return monitors_.front().work;
+  // As Windows picks it: the monitor sharing the largest area with the window, else the one
+  // at the shortest distance from it.
+  const Rect w = (*peer)->Bounds();
+  auto gap = [](int from, int size, int start, int length) {
+    return std::max({start - (from + size), from - (start + length), 0});
+  };
+  auto overlap = [](int from, int size, int start, int length) {
+    return std::max(0, std::min(from + size, start + length) - std::max(from, start));
+  };
+  auto rank = [&](const FakeMonitor& m) {
+    const Rect& s = m.screen;
+    const long long shared =
+        1LL * overlap(w.left, w.width, s.left, s.width) * overlap(w.top, w.height, s.top, s.height);
+    const long long dx = gap(w.left, w.width, s.left, s.width);
+    const long long dy = gap(w.top, w.height, s.top, s.height);
+    return std::pair(-shared, dx * dx + dy * dy);
+  };
+  return std::min_element(monitors_.begin(), monitors_.end(),
+                          [&](const auto& a, const auto& b) { return rank(a) < rank(b); })
+      ->work;
 }
 
 }  // namespace vl

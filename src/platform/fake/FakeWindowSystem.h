@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/WindowSystem.h"
@@ -62,25 +63,33 @@ class FakeFormPeer : public FormPeer {
   std::wstring pointer_;
 };
 
+// A monitor of the fake desktop: its screen and its work area, in twips on the desktop.
+struct FakeMonitor {
+  Rect screen;
+  Rect work;
+};
+
 class FakeWindowSystem : public WindowSystem {
  public:
   explicit FakeWindowSystem(FakePlatform& platform) : platform_(platform) {}
 
   std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
-  int ScreenWidth() override { return screenWidth_; }
-  int ScreenHeight() override { return screenHeight_; }
+  int ScreenWidth() override { return monitors_.front().screen.width; }
+  int ScreenHeight() override { return monitors_.front().screen.height; }
+  Rect WorkAreaOf(WindowHandle window) override;
 
   // Test side. The peer of a loaded form (nullptr when it has none).
   FakeFormPeer* PeerOf(const Form& form) const;
-  void SetScreen(int widthTwips, int heightTwips);
+  // The desktop's monitors, the primary first (at 0, 0).
+  void SetMonitors(std::vector<FakeMonitor> monitors) { monitors_ = std::move(monitors); }
   // Every living peer, destroyed windows included, in order of creation.
   const std::vector<FakeFormPeer*>& Peers() const { return peers_; }
   void Forget(FakeFormPeer* peer) { std::erase(peers_, peer); }
 
  private:
   FakePlatform& platform_;
-  int screenWidth_ = 19200;  // 1280 x 1024 pixels at 96 dpi
-  int screenHeight_ = 15360;
+  // One monitor of 1280 x 1024 pixels at 96 dpi, with a taskbar 40 pixels high at the bottom.
+  std::vector<FakeMonitor> monitors_{{{0, 0, 19200, 15360}, {0, 0, 19200, 14760}}};
   WindowHandle nextHandle_ = 0x7000;
   std::vector<FakeFormPeer*> peers_;
 };

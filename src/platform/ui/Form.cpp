@@ -188,11 +188,16 @@ void Form::CentreOnScreen() {
   MoveTo(left, top);
 }
 
-void Form::MoveToWithinScreen(int left, int top) {
-  WindowSystem& ws = platform_.windows();
+void Form::MoveToCornerOf(const Form& other) {
+  const Rect corner = other.Bounds();
+  const Rect work = platform_.windows().WorkAreaOf(other.Handle());
   const Rect b = Bounds();
-  MoveTo(std::max(0, std::min(left, ws.ScreenWidth() - b.width)),
-         std::max(0, std::min(top, ws.ScreenHeight() - b.height)));
+  // Along one axis: a window larger than the work area keeps its start (and its caption) in it.
+  auto within = [](int at, int size, int start, int length) {
+    return std::max(start, std::min(at, start + length - size));
+  };
+  MoveTo(within(corner.left, b.width, work.left, work.width),
+         within(corner.top, b.height, work.top, work.height));
 }
 
 }  // namespace vl

@@ -80,9 +80,10 @@ class Form {
   WindowHandle Handle() const;
   // Top := (screen height - height) / 2, then Left := (screen width - width) / 2.
   void CentreOnScreen();
-  // At (left, top), moved back where the window would stand past an edge of the screen: a
-  // window placed at another one's corner must not open partly out of sight.
-  void MoveToWithinScreen(int left, int top);
+  // At the top-left corner of `other`, moved back only as far as needed to stay inside the
+  // work area of the monitor that holds `other`: a window placed at another one's corner must
+  // open neither partly out of sight nor on another monitor than the one the user works on.
+  void MoveToCornerOf(const Form& other);
 
   // From the platform.
   void Activated() { OnActivate(); }

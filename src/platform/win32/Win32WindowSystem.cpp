@@ -1,5 +1,6 @@
-// Peers for the forms, and the screen's size in twips at the system's DPI (the process is
-// DPI aware, so the metrics are real pixels).
+// Peers for the forms, the primary screen's size in twips at the system's DPI, and a
+// monitor's work area at a window's DPI (the process is DPI aware, so the metrics are real
+// pixels).
 #include "platform/win32/Win32WindowSystem.h"
 
 #include "platform/win32/Dpi.h"
@@ -17,6 +18,20 @@ int Win32WindowSystem::ScreenWidth() {
 
 int Win32WindowSystem::ScreenHeight() {
   return PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), DpiOf(nullptr));
+}
+
+Rect Win32WindowSystem::WorkAreaOf(WindowHandle window) {
+  HWND hwnd = reinterpret_cast<HWND>(window);
+  HMONITOR monitor = hwnd != nullptr ? MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST)
+                                     : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info))
+    info.rcWork = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const RECT& r = info.rcWork;
+  const int dpi = DpiOf(hwnd);
+  return {PixelsToTwips(r.left, dpi), PixelsToTwips(r.top, dpi),
+          PixelsToTwips(r.right - r.left, dpi), PixelsToTwips(r.bottom - r.top, dpi)};
 }
 
 }  // namespace vl::win32

@@ -11,6 +11,7 @@ class Win32WindowSystem final : public WindowSystem {
   std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
   int ScreenWidth() override;
   int ScreenHeight() override;
+  Rect WorkAreaOf(WindowHandle window) override;
 
   FontCache& Fonts() { return fonts_; }
 

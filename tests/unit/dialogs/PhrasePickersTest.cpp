@@ -1,7 +1,9 @@
 // The three phrase pickers: the lines each request of the reasons picker sends, with and without
 // a reason or a signature; the warnings picker's empty lines and corner; the
-// greetings picker without a target. The journeys send one picked and one typed reason, a
-// warning and a greeting with a target.
+// greetings picker without a target; where a picker and the category messages open on a
+// second monitor. The journeys send one picked and one typed reason, a warning and a greeting
+// with a target.
+#include "dialogs/Envoimsg.h"
 #include "dialogs/Messages.h"
 #include "dialogs/RaisonsKick.h"
 #include "dialogs/Warnings.h"
@@ -111,6 +113,29 @@ TEST_F(PhrasePickersTest, WarningsEmptyLinesAndCorner) {
   Warn();
   EXPECT_EQ(picker.Bounds().left, 300);
   EXPECT_EQ(picker.Bounds().top, 450);
+}
+
+TEST_F(PhrasePickersTest, OnASecondMonitorTheyStayInsideItsWorkArea) {
+  // Left of and above the primary, its taskbar on its left side.
+  const Rect work{-13800, -3000, 13800, 10800};
+  fake.fakeWindows().SetMonitors(
+      {{{0, 0, 19200, 15360}, {0, 0, 19200, 14760}}, {{-14400, -3000, 14400, 10800}, work}});
+  for (const wchar_t* button : {L"ReyCommand13", L"ReyCommand14"}) {
+    auto open = [&]() -> Form& {
+      Open(button);
+      return button == std::wstring_view(L"ReyCommand13")
+                 ? static_cast<Form&>(*app.EnvoimsgWindow())
+                 : *app.WarningsWindow();
+    };
+    panel().MoveTo(-12000, -2500);
+    Rect b = open().Bounds();
+    EXPECT_EQ((Point{b.left, b.top}), (Point{-12000, -2500})) << "where it fits: at the corner";
+    fake.Close(open());            // the category messages take their place only when made anew
+    panel().MoveTo(-14000, 5000);  // behind the taskbar, and too low for the window
+    b = open().Bounds();
+    EXPECT_EQ((Point{b.left, b.top}), (Point{work.left, work.top + work.height - b.height}))
+        << "moved back just inside";
+  }
 }
 
 TEST_F(PhrasePickersTest, WithoutATargetTheGreetingsNeedingOneAreGreyed) {
