@@ -39,7 +39,7 @@ void FormWindow::SizeClientArea() {
   const int width = TwipsToPixels(form_.ClientWidth(), dpi_);
   const int height = TwipsToPixels(form_.ClientHeight(), dpi_);
   RECT outer{0, 0, width, height};
-  AdjustWindowRectExForDpi(&outer, kStyle, GetMenu(hwnd()) != nullptr, 0, dpi_);
+  AdjustWindowRectForDpi(outer, kStyle, GetMenu(hwnd()) != nullptr, dpi_);
   int outerWidth = outer.right - outer.left;
   int outerHeight = outer.bottom - outer.top;
   const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
