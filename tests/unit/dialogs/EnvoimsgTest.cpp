@@ -33,18 +33,31 @@ TEST_F(EnvoimsgTest, TheLinesTheBoxKeptOrEmptiedAndWhereItOpens) {
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(panel().State(), WindowState::Minimized);
   }
-  // The sent message is still there at the next opening, the keyboard in the box; the first
-  // key typed replaces it, and a text not yet sent survives another opening.
+  // The sent message is still there at the next opening, the keyboard in the box, to be
+  // selected and copied (Ctrl+A, Ctrl+C); the first character typed replaces it, Backspace
+  // too, and a text the moderator changed otherwise (a paste) or did not send yet stays.
   OpenIt();
   EXPECT_EQ(fake.fakeWindows().PeerOf(window)->FocusedControl(), &box);
-  fake.KeyDown(box, 0x25);  // the caret moves: nothing is emptied
+  for (wchar_t control : {L'\x01', L'\x03'})
+    fake.TypeChar(box, control);
   EXPECT_EQ(box.Text(), L" réunion ");
-  fake.KeyDown(box, 'N');
-  EXPECT_EQ(box.Text(), L"");
-  fake.Type(box, L"nouveau");
+  for (wchar_t typed : {L'N', L'o'})
+    fake.TypeChar(box, typed);
+  EXPECT_EQ(box.Text(), L"No");
+  fake.Click(window[L"ReyCommand3"]);
+  EXPECT_EQ(Sent(), Lines{L"/msg 'OWNER' Message aux rouges : No (de Modo)"});
   OpenIt();
-  fake.KeyDown(box, 'X');
-  EXPECT_EQ(box.Text(), L"nouveau");
+  fake.TypeChar(box, L'\b');
+  EXPECT_EQ(box.Text(), L"");
+  fake.Type(box, L"collé");
+  fake.Click(window[L"ReyCommand3"]);
+  EXPECT_EQ(Sent().size(), 1u);
+  OpenIt();
+  fake.Type(box, L"nouveau");  // pasted over the message sent
+  fake.TypeChar(box, L'!');
+  OpenIt();
+  fake.TypeChar(box, L'?');
+  EXPECT_EQ(box.Text(), L"nouveau!?");
   fake.Type(box, L"");
   fake.Click(window[L"ReyCommand3"]);
   EXPECT_TRUE(Sent().empty()) << "an empty box sends nothing";
