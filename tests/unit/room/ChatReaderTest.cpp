@@ -25,7 +25,6 @@ TEST(ChatReader, JoinLinesNameWhatFollowsTheirMarker) {
   EXPECT_EQ(JoinLineNick(L"Rejoint la salle : Paul"), L"Paul");
   EXPECT_EQ(JoinLineNick(L"Rejoint la salle :Paul "), L"Paul");
   EXPECT_EQ(JoinLineNick(L"(02:32) Rejoint la salle : Visiteur3"), L"Visiteur3");
-  EXPECT_EQ(JoinLineNick(L"12:01 Join: Alice"), L"Alice");
   EXPECT_EQ(JoinLineNick(L"Bob: Join: "), L"");
   EXPECT_EQ(JoinLineNick(L"join: Paul"), L"");
   EXPECT_FALSE(IsJoinLine(L"join: Paul"));
