@@ -20,7 +20,7 @@ Envoimsg::Envoimsg(const WindowContext& ctx)
                                     kWidth, 2340, 0xFFFFFF}),
       ctx_(ctx),
       ReyTextBox1_(LayOut()) {
-  ReyTextBox1_.onKeyDown = [this](int key) { ReyTextBox1_KeyDown(key); };
+  ReyTextBox1_.onChar = [this](wchar_t c) { ReyTextBox1_Char(c); };
 }
 
 Control& Envoimsg::LayOut() {
@@ -92,7 +92,7 @@ Control& Envoimsg::LayOut() {
         .onClick = [this, &box, line = b.line] {
       if (!box.Text().empty()) {
         ctx_.SendToRoom(line(box.Text()));
-        holdsSentMessage_ = true;
+        sentText_ = box.Text();
       }
       Hide();
       ctx_.nav.Panel().Minimize();
@@ -113,15 +113,17 @@ void Envoimsg::Open() {
   Focus(ReyTextBox1_);
 }
 
-// A key that writes or deletes text; moving the caret, Tab and the modifiers do not count.
-// The key's own character goes into the box after the handler, so it starts the new text.
-void Envoimsg::ReyTextBox1_KeyDown(int keyCode) {
-  const bool writes = keyCode == 0x08 || keyCode == 0x20 || keyCode == 0x2E ||
-                      (keyCode >= 0x30 && keyCode <= 0x5A) ||
-                      (keyCode >= 0x60 && keyCode <= 0x6F) || (keyCode >= 0xBA && keyCode <= 0xE2);
-  if (!holdsSentMessage_ || !writes) return;
-  holdsSentMessage_ = false;
-  ReyTextBox1_.SetText(L"");
+// Typing into the message sent starts a new one: a character that writes (from the keyboard
+// or an input method) or Backspace. The control characters of Ctrl+letter do not count, so
+// Ctrl+A and Ctrl+C select and copy the message sent, and Ctrl+V pastes into it; nor do keys
+// that give no character (the caret keys, Delete). A box already changed otherwise (a paste,
+// Delete) holds the moderator's new text, which typing never empties. The character goes
+// into the box after the handler.
+void Envoimsg::ReyTextBox1_Char(wchar_t character) {
+  const bool writes = character == L'\b' || character >= L' ';
+  if (!sentText_ || !writes) return;
+  if (ReyTextBox1_.Text() == *sentText_) ReyTextBox1_.SetText(L"");
+  sentText_.reset();
 }
 
 }  // namespace vl

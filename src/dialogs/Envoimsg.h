@@ -2,6 +2,9 @@
 // levels 1 and 2. The message is signed with the moderator's nickname.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "core/WindowContext.h"
 #include "platform/ui/Form.h"
 
@@ -12,8 +15,8 @@ class Envoimsg : public Form {
   explicit Envoimsg(const WindowContext& ctx);
 
   // Shows the window with the keyboard in the box. The box keeps its text: a message not
-  // yet sent is never lost, and one already sent stays in view until the moderator types
-  // into the box, which then starts from empty.
+  // yet sent is never lost, and one already sent stays in view (to be copied) until the
+  // moderator types into the box, which then starts from empty.
   void Open();
 
  protected:
@@ -21,11 +24,12 @@ class Envoimsg : public Form {
 
  private:
   Control& LayOut();  // adds the controls; returns the message box
-  void ReyTextBox1_KeyDown(int keyCode);
+  void ReyTextBox1_Char(wchar_t character);
 
   WindowContext ctx_;
   Control& ReyTextBox1_;
-  bool holdsSentMessage_ = false;
+  // The message last sent, while the box may still show it untouched by typing.
+  std::optional<std::wstring> sentText_;
 };
 
 }  // namespace vl

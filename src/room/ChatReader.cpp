@@ -54,15 +54,21 @@ bool IsJoinLine(std::wstring_view line) {
   return Contains(line, kJoinMarkerEnglish) || Contains(line, kJoinMarkerFrench);
 }
 
+// The client writes its marker in front of the nickname, and what it puts before the marker
+// (the time, "(02:32) ") is not the newcomer's. So the nickname is all that follows the first
+// occurrence of the deciding marker: a later one is part of a nickname that holds a marker
+// ("Join: Join: hi" is "Join: hi"; the greeting's echo then holds a marker too, and the join
+// watcher knows that echo as its own), and nothing is cut out of the middle, so no marker is
+// made up where none stood ("JoJoin: in: hi" is "in: hi", where removing every marker gave
+// "Join: hi"). The French marker may or may not have a blank after it: blanks are trimmed.
 std::wstring JoinLineNick(std::wstring_view line) {
-  std::wstring nick;
-  if (Contains(line, kJoinMarkerFrench)) {
-    nick = TrimBlanks(RemoveAll(line, kJoinMarkerFrench));
+  for (const std::wstring* marker : {&kJoinMarkerEnglish, &kJoinMarkerFrench}) {
+    const size_t at = line.find(*marker);
+    if (at != std::wstring_view::npos) {
+      return std::wstring(TrimBlanks(line.substr(at + marker->size())));
+    }
   }
-  if (Contains(line, kJoinMarkerEnglish)) {
-    nick = TrimBlanks(RemoveAll(line, kJoinMarkerEnglish));
-  }
-  return nick;
+  return {};
 }
 
 std::optional<std::wstring> CapturedNick(std::wstring_view t, bool markerLeft) {

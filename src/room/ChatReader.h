@@ -35,8 +35,9 @@ std::optional<std::wstring> MessageLineNick(std::wstring_view line);
 inline const std::wstring kJoinMarkerEnglish = L"Join: ";
 inline const std::wstring kJoinMarkerFrench = L"Rejoint la salle :";
 bool IsJoinLine(std::wstring_view line);
-// The nickname of a join line: the line with every marker removed, blanks trimmed (the
-// English marker decides when both occur); "" for a line that is not a join line.
+// The nickname of a join line: what follows the first occurrence of its marker, blanks
+// trimmed (the English marker decides when both occur); "" for a line that is not a join
+// line. What stands before the marker, a time for instance, is not part of it.
 std::wstring JoinLineNick(std::wstring_view line);
 
 // What the capture leaves in the room's input box, so that the client sees the box change.

@@ -80,6 +80,15 @@ TEST_F(FormEventsTest, TypingBecomesTheTextEnterTypesNothingAndItsHandlerMayUnlo
   EXPECT_EQ(edit.Text() + L"|" + vltest::TextOf(box), L"Alice!|Alice!");
   edit.SetText(L"\u00c9lodie");  // the program's own text, not taken for typing
   EXPECT_EQ(edit.Text() + L"|" + vltest::TextOf(box), L"\u00c9lodie|\u00c9lodie");
+  // Each character but Enter reaches the control before the edit writes it, control ones too.
+  std::wstring chars;
+  edit.onChar = [&](wchar_t c) {
+    chars += c;
+    edit.SetText(L"");
+  };
+  for (wchar_t typed : {L'\x03', L'x', L'\r'})
+    SendMessageW(box, WM_CHAR, typed, 1);
+  EXPECT_EQ(chars + L"|" + edit.Text() + L"|" + vltest::TextOf(box), L"\x03x|x|x");
   edit.onKeyDown = [this](int) { form.Unload(); };
   SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_FALSE(IsWindow(window));

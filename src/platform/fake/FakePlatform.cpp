@@ -57,6 +57,18 @@ bool FakePlatform::KeyDown(Control& c, int keyCode) {
 bool FakePlatform::Type(Control& c, const std::wstring& text) {
   return Deliver([&] { c.UserEditedText(text); });
 }
+bool FakePlatform::TypeChar(Control& c, wchar_t character) {
+  return Deliver([&] {
+    c.UserChar(character);
+    std::wstring text = c.Text();
+    if (character == L'\b' && !text.empty()) {
+      text.pop_back();
+    } else if (character >= L' ') {
+      text += character;
+    }
+    c.UserEditedText(std::move(text));
+  });
+}
 bool FakePlatform::Focus(Control& c) {
   return Deliver([&] { c.UserGotFocus(); });
 }

@@ -59,6 +59,10 @@ class FakePlatform : public Platform {
   bool Press(Control& control, MouseButton button = MouseButton::Left);
   bool KeyDown(Control& control, int keyCode);
   bool Type(Control& control, const std::wstring& text);
+  // One character typed, as the caret at the end of the text: the character event, then
+  // the text edited as a plain edit box does (Backspace deletes, other control characters
+  // write nothing).
+  bool TypeChar(Control& control, wchar_t character);
   bool Focus(Control& control);
   bool ChooseMenu(MenuItem& item);
   bool Activate(Form& form);

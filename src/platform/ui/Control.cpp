@@ -82,6 +82,10 @@ void Control::UserKeyDown(int keyCode) {
   if (Reachable() && onKeyDown) onKeyDown(keyCode);
 }
 
+void Control::UserChar(wchar_t character) {
+  if (Reachable() && onChar) onChar(character);
+}
+
 void Control::UserEditedText(std::wstring text) {
   if (!Reachable()) return;
   d_.text = std::move(text);

@@ -89,6 +89,10 @@ class Control {
   std::function<void(MouseButton)> onMouseDown;
   std::function<void(MouseButton)> onMouseUp;
   std::function<void(int keyCode)> onKeyDown;
+  // A character typed into a text box, from the keyboard or an input method, before it goes
+  // in: a key that writes nothing (a caret key, Ctrl, Ctrl+C's copy) gives none, Backspace
+  // gives 8, and Ctrl+letter its control character (Ctrl+A 1, Ctrl+C 3). Enter gives none.
+  std::function<void(wchar_t character)> onChar;
 
   // The user's actions, from the platform. They do nothing on a control that cannot be
   // reached. A click on a check box toggles it before the handler runs.
@@ -98,6 +102,7 @@ class Control {
   void UserMouseDown(MouseButton button);
   void UserMouseUp(MouseButton button);
   void UserKeyDown(int keyCode);
+  void UserChar(wchar_t character);
   // The user typed into a text box: the text changes without being rendered back.
   void UserEditedText(std::wstring text);
 

@@ -1,5 +1,5 @@
-// Text box: key downs (Enter swallowed, so that the edit does not beep), mouse presses and
-// focus go to the control; what the user types becomes the control's text.
+// Text box: key downs and typed characters (Enter swallowed, so that the edit does not beep),
+// mouse presses and focus go to the control; what the user types becomes the control's text.
 #include "platform/win32/TextBoxView.h"
 
 #include "platform/win32/MouseMessages.h"
@@ -34,7 +34,7 @@ LRESULT TextBoxView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return KeyDown(wParam, lParam);
     case WM_CHAR:
       if (wParam == L'\r' || wParam == L'\n') return 0;
-      return Default(message, wParam, lParam);
+      return Char(wParam, lParam);
     case WM_SETFOCUS: {
       LRESULT result = Default(message, wParam, lParam);
       control().UserGotFocus();
@@ -50,6 +50,16 @@ LRESULT TextBoxView::KeyDown(WPARAM key, LPARAM lParam) {
   control().UserKeyDown(static_cast<int>(key));
   if (alive.expired() || hwnd() == nullptr || key == VK_RETURN) return 0;
   return Default(WM_KEYDOWN, key, lParam);
+}
+
+// The character goes to the control before the edit writes it, so a handler may clear the
+// box for it. An input method's text arrives here as WM_CHAR once the system turns its
+// WM_IME_CHAR into one.
+LRESULT TextBoxView::Char(WPARAM character, LPARAM lParam) {
+  auto alive = LifeToken();
+  control().UserChar(static_cast<wchar_t>(character));
+  if (alive.expired() || hwnd() == nullptr) return 0;
+  return Default(WM_CHAR, character, lParam);
 }
 
 std::optional<LRESULT> TextBoxView::Reflected(UINT message, WPARAM wParam, LPARAM) {

@@ -1,5 +1,5 @@
-// A one-line text box: a native EDIT, subclassed for the key, mouse and focus events, with
-// the control's colours answered through WM_CTLCOLOREDIT.
+// A one-line text box: a native EDIT, subclassed for the key, character, mouse and focus
+// events, with the control's colours answered through WM_CTLCOLOREDIT.
 #pragma once
 
 #include "platform/win32/ControlView.h"
@@ -17,6 +17,7 @@ class TextBoxView final : public ControlView {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT KeyDown(WPARAM key, LPARAM lParam);
+  LRESULT Char(WPARAM character, LPARAM lParam);
   void TextEdited();
 
   ColourBrush brush_;

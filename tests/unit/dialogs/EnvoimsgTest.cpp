@@ -33,21 +33,31 @@ TEST_F(EnvoimsgTest, TheLinesTheBoxKeptOrEmptiedAndWhereItOpens) {
     EXPECT_FALSE(window.Visible());
     EXPECT_EQ(panel().State(), WindowState::Minimized);
   }
-  // The sent message is still there at the next opening, the keyboard in the box; the first
-  // key typed replaces it, and a text not yet sent survives another opening.
+  // The sent message is still there at the next opening, the keyboard in the box, to be
+  // selected and copied (Ctrl+A, Ctrl+C); the first character typed replaces it, Backspace
+  // too, and a text the moderator changed otherwise (a paste) or did not send yet stays.
   OpenIt();
   EXPECT_EQ(fake.fakeWindows().PeerOf(window)->FocusedControl(), &box);
-  fake.KeyDown(box, 0x25);  // the caret moves: nothing is emptied
+  for (wchar_t control : {L'\x01', L'\x03'})
+    fake.TypeChar(box, control);
   EXPECT_EQ(box.Text(), L" réunion ");
-  fake.KeyDown(box, 'N');
-  EXPECT_EQ(box.Text(), L"");
-  fake.Type(box, L"nouveau");
-  OpenIt();
-  fake.KeyDown(box, 'X');
-  EXPECT_EQ(box.Text(), L"nouveau");
-  fake.Type(box, L"");
+  for (wchar_t typed : {L'N', L'o'})
+    fake.TypeChar(box, typed);
+  EXPECT_EQ(box.Text(), L"No");
   fake.Click(window[L"ReyCommand3"]);
-  EXPECT_TRUE(Sent().empty()) << "an empty box sends nothing";
+  EXPECT_EQ(Sent(), Lines{L"/msg 'OWNER' Message aux rouges : No (de Modo)"});
+  OpenIt();
+  fake.Type(box, L"collé");  // pasted over the message sent
+  fake.TypeChar(box, L'!');
+  OpenIt();
+  fake.TypeChar(box, L'?');
+  EXPECT_EQ(box.Text(), L"collé!?");
+  fake.Click(window[L"ReyCommand3"]);
+  EXPECT_EQ(Sent().size(), 1u);
+  OpenIt();
+  fake.TypeChar(box, L'\b');
+  fake.Click(window[L"ReyCommand3"]);
+  EXPECT_TRUE(Sent().empty()) << "Backspace emptied the box; an empty box sends nothing";
   panel().MoveTo(111, 222);  // it stays where it was first placed until made anew
   EXPECT_NE(OpenIt().Bounds().left, 111);
   fake.Close(window);

@@ -29,9 +29,11 @@ TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnceWithOneSound) {
   EXPECT_EQ(Sent(), Lines{L"Bienvenue Alice, salut Alice !"});
   ASSERT_EQ(Sounds(), 1u);
   EXPECT_EQ(fake.fakeSound().PlayedSounds()[0].path, L"C:\\Verdelune\\ding-dong1.wav");
-  // A second, different join line directly after: greeted too, but no sound of its own.
-  Join(L"Join: Bob", 1000);
-  EXPECT_EQ(Sent(), Lines{L"Bienvenue Bob, salut Bob !"});
+  // A second, different join line directly after: greeted too, but no sound of its own. The
+  // time in front of the marker is no part of the nickname.
+  SetPhrase(1, L"Bienvenue $N !");
+  Join(L"(12:00) Join: Bob", 1000);
+  EXPECT_EQ(Sent(), Lines{L"Bienvenue Bob !"});
   EXPECT_EQ(Sounds(), 1u);
   // Another line in between: a later rejoin sounds again.
   Join(L"(12:05) Bob: merci");
@@ -40,21 +42,21 @@ TEST_F(JoinWatcherTest, AJoinLineThatStaysLastIsGreetedOnceWithOneSound) {
   EXPECT_EQ(Sounds(), 2u);
 }
 
-// The echo of a greeting whose nickname nests a marker is a join line by its marker, and
+// The echo of a greeting whose nickname holds a marker is a join line by that marker, and
 // greeting it again would go on once for every marker nested. A real join that merely ends
 // like an earlier line ("(12:05) Join: Alice" after the program said "Alice") is greeted.
 TEST_F(JoinWatcherTest, TheEchoOfOurOwnLineIsNeverAJoin) {
-  Join(L"JoJoin: in: hi", 2000);
+  Join(L"Join: Join: hi", 2000);
   EXPECT_EQ(Sent(), Lines{L"Bienvenue Join: hi, salut Join: hi !"});
   EXPECT_TRUE(room.ChatText().ends_with(L"Modo: Bienvenue Join: hi, salut Join: hi !\r\n"));
   SetPhrase(1, L"$N");
   Join(L"Join: Alice");
   Join(L"(12:05) Join: Alice");
-  EXPECT_EQ(Sent(), (Lines{L"Alice", L"(12:05) Alice"}));
+  EXPECT_EQ(Sent(), (Lines{L"Alice", L"Alice"}));
   EXPECT_EQ(Sounds(), 3u);
   // The room echoes a line up to its first NUL: that echo is ours as well.
-  Join(std::wstring(L"JoJoin: in: \0hi", 15), 2000);
-  EXPECT_EQ(Sent(), Lines{L"Join: "});
+  Join(std::wstring(L"Join: Join: a\0hi", 16), 2000);
+  EXPECT_EQ(Sent(), Lines{L"Join: a"});
 }
 
 TEST_F(JoinWatcherTest, ControlsTheClientReplacedAreTakenAgainWithinASecond) {

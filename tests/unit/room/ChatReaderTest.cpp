@@ -20,16 +20,20 @@ TEST(ChatReader, MessageLineNicknames) {
   EXPECT_FALSE(MessageLineNick(L"a) b (c: d"));
 }
 
-TEST(ChatReader, JoinLines) {
+TEST(ChatReader, JoinLinesNameWhatFollowsTheirMarker) {
   EXPECT_EQ(JoinLineNick(L"Join: Paul"), L"Paul");
   EXPECT_EQ(JoinLineNick(L"Rejoint la salle : Paul"), L"Paul");
-  EXPECT_EQ(JoinLineNick(L"Rejoint la salle :Paul"), L"Paul");
-  EXPECT_EQ(JoinLineNick(L"12:01 Join: Alice"), L"12:01 Alice");
+  EXPECT_EQ(JoinLineNick(L"Rejoint la salle :Paul "), L"Paul");
+  EXPECT_EQ(JoinLineNick(L"(02:32) Rejoint la salle : Visiteur3"), L"Visiteur3");
+  EXPECT_EQ(JoinLineNick(L"Bob: Join: "), L"");
   EXPECT_EQ(JoinLineNick(L"join: Paul"), L"");
   EXPECT_FALSE(IsJoinLine(L"join: Paul"));
   EXPECT_TRUE(IsJoinLine(L"x Rejoint la salle :y"));
-  // Both markers: the English one decides, the French one stays in the nickname.
-  EXPECT_EQ(JoinLineNick(L"Rejoint la salle : Join: Zoé"), L"Rejoint la salle : Zoé");
+  // The English marker decides; a marker after the deciding one belongs to the nickname.
+  EXPECT_EQ(JoinLineNick(L"Rejoint la salle : Join: Zoé"), L"Zoé");
+  EXPECT_EQ(JoinLineNick(L"Join: Rejoint la salle : Zoé"), L"Rejoint la salle : Zoé");
+  EXPECT_EQ(JoinLineNick(L"(12:00) Join: Join: hi"), L"Join: hi");
+  EXPECT_EQ(JoinLineNick(L"JoJoin: in: hi"), L"in: hi") << "no marker made up by a cut";
   EXPECT_EQ(JoinLineNick(L"Join: \tTab"), L"\tTab") << "only blanks are trimmed";
 }
 
