@@ -1,7 +1,6 @@
 // What the program relies on of both platforms, one suite over the fake and over real windows
-// under Wine: the calls on the chat client's windows, the timers, the activation of the
-// program's own windows and the work area they are kept in. On Wine time is real: ticks are
-// counted within generous bounds.
+// under Wine: the calls on the chat client's windows, the timers, and the activation of the
+// program's own windows. On Wine time is real: ticks are counted within generous bounds.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +9,6 @@
 #include <utility>
 
 #include "contract/Desk.h"
-#include "platform/WindowSystem.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
 
@@ -164,20 +162,6 @@ TEST_F(Contract, AFormIsActivatedWhenShownOrComingFromAnotherOfTheProgramsWindow
   a.Hide();  // which may activate B
   a.Show();
   EXPECT_EQ(std::count(trace.begin(), trace.end(), L'A'), 3) << "shown anew after being hidden";
-}
-
-TEST_F(Contract, OnOneMonitorEveryWindowGetsItsWorkAreaWithinTheScreen) {
-  vl::WindowSystem& ws = p.windows();
-  const vl::Rect work = ws.WorkAreaOf(0);
-  EXPECT_TRUE(work.left >= 0 && work.top >= 0 && work.width > ws.ScreenWidth() / 2 &&
-              work.height > ws.ScreenHeight() / 2 && work.left + work.width <= ws.ScreenWidth() &&
-              work.top + work.height <= ws.ScreenHeight());
-  vl::Form form(p, {L"F", L"F", 2000, 1500});
-  form.Load();
-  form.MoveTo(1500, 1500);
-  EXPECT_EQ(ws.WorkAreaOf(form.Handle()), work);
-  form.MoveTo(-40000, 60000);  // on no monitor: the nearest one, the only one
-  EXPECT_EQ(ws.WorkAreaOf(form.Handle()), work);
 }
 
 }  // namespace

@@ -18,13 +18,6 @@ class Startup(SessionTest):
         self.assertIn("auteur@verdelune.example.org",
                       [self.env.text(c.hwnd) for c in self.env.edits(main)])
         self.shot("explanations")
-        # Closed, they give way to the nickname box, with the keyboard: typing goes there.
-        self.env.click_text(main, "J'ai bien lu ... Fermer cette fenêtre")
-        self.env.type("RoomBot")
-        self.env.xdotool("key", "Return")
-        ini = self.s.vl.folder / "verdelune.ini"
-        wait(lambda: ini.exists() and b"Pseudo RoomBot=RoomBot" in ini.read_bytes(), 5,
-             "the nickname typed stored")
 
 
 class FullPanel(SessionTest):

@@ -101,10 +101,7 @@ TEST(ForeignWindowsSlow, ATurnWaitsOnceAndEveryLineReachesTheClientWholeInOrder)
   }
   std::printf("two lines into a client 450 ms slow held the turn %llu ms\n", held);
   EXPECT_LE(held, Win32ForeignWindows::kDefaultTimeoutMs + 2 * 20 + 60u);
-  for (const vl::SentLine& line : lines) {
-    EXPECT_TRUE(line.WasStarted());
-    EXPECT_FALSE(line.IsTaken()) << "the client is still at the first line";
-  }
+  EXPECT_TRUE(lines[0].WasStarted() && lines[1].WasStarted());
   // Once the client has caught up (the answers of the press and release), it is read again:
   // a slow client is no hung one.
   const ULONGLONG start = GetTickCount64();

@@ -120,12 +120,10 @@ TEST_F(PhrasePickersTest, OnASecondMonitorTheyStayInsideItsWorkArea) {
   const Rect work{-13800, -3000, 13800, 10800};
   fake.fakeWindows().SetMonitors(
       {{{0, 0, 19200, 15360}, {0, 0, 19200, 14760}}, {{-14400, -3000, 14400, 10800}, work}});
-  for (const wchar_t* button : {L"ReyCommand13", L"ReyCommand14"}) {
+  for (const bool messages : {true, false}) {
     auto open = [&]() -> Form& {
-      Open(button);
-      return button == std::wstring_view(L"ReyCommand13")
-                 ? static_cast<Form&>(*app.EnvoimsgWindow())
-                 : *app.WarningsWindow();
+      Open(messages ? L"ReyCommand13" : L"ReyCommand14");
+      return messages ? static_cast<Form&>(*app.EnvoimsgWindow()) : *app.WarningsWindow();
     };
     panel().MoveTo(-12000, -2500);
     Rect b = open().Bounds();

@@ -78,9 +78,9 @@ TEST_F(MicroControlTest, MicrophoneButtonsThatWentStayEmpty) {
     desktop.Destroy(room.buttons[gone]);
   fake.Advance(1000);
   const RoomWindowSet& set = app.records.room;
-  EXPECT_EQ(set.SendButtonWindow, room.buttons[0]);
-  EXPECT_EQ(set.MicButtonWindow1, 0u);
-  EXPECT_EQ(set.MicButtonWindow2, 0u);
+  EXPECT_EQ((Lines{std::to_wstring(set.SendButtonWindow), std::to_wstring(set.MicButtonWindow1),
+                   std::to_wstring(set.MicButtonWindow2)}),
+            (Lines{std::to_wstring(room.buttons[0]), L"0", L"0"}));
   desktop.ClearCalls();
   fake.Click(Button());
   fake.Advance(2000);
