@@ -53,8 +53,10 @@ Win32ForeignWindows::~Win32ForeignWindows() {
   GiveBack();
 }
 
-bool Win32ForeignWindows::Hung(const ThreadState& state) {
-  return state.Busy() && NowMs() - state.busySinceMs >= kHungMs;
+// Silent for kHungMs by our probes, or already known as hung by the system, which would drop
+// a message to it unsent.
+bool Win32ForeignWindows::Hangs(WindowHandle window, const ThreadState& state) {
+  return (state.Busy() && NowMs() - state.busySinceMs >= kHungMs) || IsHungAppWindow(H(window));
 }
 
 Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsigned message,
@@ -68,9 +70,8 @@ Win32ForeignWindows::Outcome Win32ForeignWindows::Call(WindowHandle window, unsi
   const DWORD thread = GetWindowThreadProcessId(H(window), nullptr);
   if (thread == 0) return Outcome::NotSent;  // the window has gone
   ThreadState& state = shared_->threads[thread];
-  // A client the system already knows as hung would drop the message unsent: nothing new is
-  // started in it, and a probe tells when it is back.
-  if (mode != Mode::Continue && (Hung(state) || IsHungAppWindow(H(window)))) {
+  // Nothing new is started in a client that hangs, and a probe tells when it is back.
+  if (mode != Mode::Continue && Hangs(window, state)) {
     Probe(window, thread);
     return Outcome::NotSent;
   }
@@ -157,10 +158,9 @@ void Win32ForeignWindows::Probe(WindowHandle window, unsigned long thread) {
 
 SentLine Win32ForeignWindows::SendLine(WindowHandle input, WindowHandle button,
                                        std::wstring_view text) {
-  const DWORD thread = GetWindowThreadProcessId(H(input), nullptr);
-  if (input == 0 || thread == 0) return {};
-  ThreadState& state = shared_->threads[thread];
-  if (Hung(state) || IsHungAppWindow(H(input))) {
+  const DWORD thread = input == 0 ? 0 : GetWindowThreadProcessId(H(input), nullptr);
+  if (thread == 0) return {};
+  if (Hangs(input, shared_->threads[thread])) {
     // Nothing new goes into a client that hangs, and what waited for it is dropped whole:
     // sent a minute late, a line would answer a room that has moved on.
     std::erase_if(waiting_, [&](const WaitingLine& line) {
@@ -306,20 +306,14 @@ void Win32ForeignWindows::ReadText(WindowHandle window, std::wstring& out) {
   out.resize(std::min<size_t>(copied, static_cast<size_t>(length)));
 }
 
-Win32ForeignWindows::Outcome Win32ForeignWindows::SetTextCall(WindowHandle window,
-                                                              std::wstring_view text,
-                                                              std::uintptr_t* result) {
+bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {
   setTextBuffer_.assign(text);
+  std::uintptr_t result = 0;
   const Outcome outcome =
-      Call(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(setTextBuffer_.c_str()), result,
+      Call(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(setTextBuffer_.c_str()), &result,
            Mode::Start);
   if (outcome == Outcome::TimedOut) queuedTexts_.push_back(std::move(setTextBuffer_));
-  return outcome;
-}
-
-bool Win32ForeignWindows::SetText(WindowHandle window, std::wstring_view text) {
-  std::uintptr_t result = 0;
-  return SetTextCall(window, text, &result) == Outcome::Answered && result != 0;
+  return outcome == Outcome::Answered && result != 0;
 }
 
 void Win32ForeignWindows::ButtonDown(WindowHandle window) {

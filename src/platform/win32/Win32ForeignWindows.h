@@ -112,8 +112,7 @@ class Win32ForeignWindows final : public ForeignWindows {
             std::uintptr_t* result = nullptr) {
     return Call(window, message, wParam, lParam, result) == Outcome::Answered;
   }
-  Outcome SetTextCall(WindowHandle window, std::wstring_view text, std::uintptr_t* result);
-  static bool Hung(const ThreadState& state);
+  static bool Hangs(WindowHandle window, const ThreadState& state);
   // Sends `message` (0, 0) without waiting, and counts it in flight until it is answered.
   bool Track(WindowHandle window, unsigned long thread, unsigned message);
   // Makes sure an answer will tell when the client has caught up.
