@@ -31,6 +31,16 @@ std::wstring UnsavedSettingsNotice(const std::wstring& path) {
          L"ou « Programmes ».";
 }
 
+// Told once a run, like the settings: the commands still go out, but the moderator must
+// know that they are no longer noted.
+std::wstring UnwrittenJournalNotice(const std::wstring& path) {
+  return L"Verdelune n'a pas pu écrire dans le journal de modération :\r\n" + path +
+         L"\r\n\r\nVos commandes sont envoyées quand même, mais elles ne sont plus notées dans "
+         L"le journal.\r\n\r\nPour le garder, placez le dossier de Verdelune dans un dossier où "
+         L"votre compte peut écrire (par exemple dans vos Documents), et fermez le journal s'il "
+         L"est ouvert dans un autre programme.";
+}
+
 }  // namespace
 
 App::App(Platform& p)
@@ -40,7 +50,12 @@ App::App(Platform& p)
                  p.dialogs().ShowMessage(UnsavedSettingsNotice(path), kProgramTitle,
                                          MessageBoxStyle::Ok);
                }),
-      context_{p, settings, records, *this} {}
+      journal(p, p.profile().ExecutableFolder() + L"\\" + kJournalFileName,
+              [&p](const std::wstring& path) {
+                p.dialogs().ShowMessage(UnwrittenJournalNotice(path), kProgramTitle,
+                                        MessageBoxStyle::Ok);
+              }),
+      context_{p, settings, records, *this, journal} {}
 
 // The windows go first: their timers and peers refer to the platform.
 App::~App() = default;
@@ -71,8 +86,13 @@ ConnexMan& App::AttachWindow() {
 void App::ShowAttachWindow() {
   AttachWindow().Show();
 }
-void App::ShowRaisonsKick() {
-  Current(raisonsKick_, context_).Show();
+void App::ShowRaisonsKick(Action request) {
+  RaisonsKick& picker = Current(raisonsKick_, context_);
+  picker.Ask(request);
+  picker.Show();
+}
+void App::WithdrawReasonRequests() {
+  if (raisonsKick_) raisonsKick_->Withdraw();
 }
 void App::ShowWarnings() {
   Current(warnings_, context_).Show();

@@ -33,11 +33,13 @@ class App final : public Navigation {
   Platform& platform;
   Settings settings;
   Records records;
+  Journal journal;
 
   Principale& MainWindow() override;
   Reglages& Panel() override;
   void ShowAttachWindow() override;
-  void ShowRaisonsKick() override;
+  void ShowRaisonsKick(Action request) override;
+  void WithdrawReasonRequests() override;
   void ShowWarnings() override;
   void ShowMessages() override;
   void ShowEnvoimsg() override;

@@ -2,6 +2,8 @@
 // implements it, and each window receives it.
 #pragma once
 
+#include "room/Command.h"
+
 namespace vl {
 
 class Principale;
@@ -17,7 +19,11 @@ class Navigation {
   virtual void ShowAttachWindow() = 0;
   // The phrase dialogs: each picker is made at its first showing and then only hidden and
   // shown, and made anew after its close box destroyed it; the editor at each opening.
-  virtual void ShowRaisonsKick() = 0;
+  // The reasons picker, asked for a kick or a punish (added to a request still waiting).
+  virtual void ShowRaisonsKick(Action request) = 0;
+  // The requests waiting in the reasons picker, withdrawn: the moderator went back to the
+  // panel instead of picking a reason.
+  virtual void WithdrawReasonRequests() = 0;
   virtual void ShowWarnings() = 0;
   virtual void ShowMessages() = 0;
   virtual void ShowEnvoimsg() = 0;

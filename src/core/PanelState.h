@@ -1,5 +1,4 @@
-// The control panel's options and pending requests, shared with the phrase dialogs, and the
-// shared phrase list.
+// The control panel's options, shared with the phrase dialogs, and the shared phrase list.
 #pragma once
 
 #include <array>
@@ -14,8 +13,6 @@ struct PanelState {
   std::wstring FichierSonEntree;
   bool PanneauDessus = false;  // the panel stays topmost
   bool RobotEnPause = false;   // pause mode: the nickname capture is stopped
-  bool DemandeKick = false;    // a kick waiting for its reason
-  bool DemandePuni = false;    // a punish waiting for its reason
 };
 
 // Slot 0 is never used; 1 to 6 greetings and announcements, 7 to 13 warnings, 14 to 22 kick

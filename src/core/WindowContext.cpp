@@ -22,4 +22,18 @@ SentLine WindowContext::SendToRoom(const std::wstring& line) const {
   return sent;
 }
 
+SentLine WindowContext::SendCommand(const Command& command) const {
+  const SharedState& s = records.shared;
+  const std::wstring line = CommandLine(command, {s.BotNick, s.OwnNick, records.panel.SignerKicks});
+  const SentLine sent = SendToRoom(line);
+  journal.Record({.room = platform.foreign().Title(records.room.RoomWindow),
+                  .moderator = s.OwnNick,
+                  .action = ActionName(command.action),
+                  .target = command.target,
+                  .reason = command.reason.value_or(L""),
+                  .line = line},
+                 sent);
+  return sent;
+}
+
 }  // namespace vl

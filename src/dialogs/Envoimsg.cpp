@@ -1,9 +1,6 @@
 #include "dialogs/Envoimsg.h"
 
-#include <functional>
-
 #include "panel/Reglages.h"
-#include "room/BotLines.h"
 
 namespace vl {
 namespace {
@@ -48,36 +45,20 @@ Control& Envoimsg::LayOut() {
                       .back = 0xFFFFFF,
                       .fore = 0x000000});
 
-  // Each button sends the line it builds from the typed text, then the window and the panel
-  // step aside.
-  const SharedState& s = ctx_.records.shared;
+  // Each button sends its message with the typed text, then the window and the panel step
+  // aside.
   struct Row {
     const wchar_t* name;
     const wchar_t* caption;
     Colour back;
-    std::function<std::wstring(const std::wstring&)> line;
+    Action action;
   };
   const Row buttons[] = {
-      {L"ReyCommand5", L"Envoi aux NIV 1", 0xFFC0FF,
-       [&s](const std::wstring& t) {
-         return LevelMessageLine(s.BotNick, BotLevelGroup::Niv1, t, s.OwnNick);
-       }},
-      {L"ReyCommand4", L"Envoi aux NIV 1 et 2", 0xFFC0FF,
-       [&s](const std::wstring& t) {
-         return LevelMessageLine(s.BotNick, BotLevelGroup::Niv12, t, s.OwnNick);
-       }},
-      {L"ReyCommand1", L"Envoi aux bleus + verts + rouges", 0x80FFFF,
-       [&s](const std::wstring& t) {
-         return CategoryMessageLine(UserCategory::BleusEtPlus, t, s.OwnNick);
-       }},
-      {L"ReyCommand2", L"Envoi aux verts + rouges", 0x00FF00,
-       [&s](const std::wstring& t) {
-         return CategoryMessageLine(UserCategory::VertsEtRouges, t, s.OwnNick);
-       }},
-      {L"ReyCommand3", L"Envoi aux rouges", 0xFF8080,
-       [&s](const std::wstring& t) {
-         return CategoryMessageLine(UserCategory::Rouges, t, s.OwnNick);
-       }},
+      {L"ReyCommand5", L"Envoi aux NIV 1", 0xFFC0FF, Action::MessageNiv1},
+      {L"ReyCommand4", L"Envoi aux NIV 1 et 2", 0xFFC0FF, Action::MessageNiv12},
+      {L"ReyCommand1", L"Envoi aux bleus + verts + rouges", 0x80FFFF, Action::MessageBleus},
+      {L"ReyCommand2", L"Envoi aux verts + rouges", 0x00FF00, Action::MessageVerts},
+      {L"ReyCommand3", L"Envoi aux rouges", 0xFF8080, Action::MessageRouges},
   };
   const int width = (kWidth - 240 - 4 * 60) / 5;
   int left = 120;
@@ -89,9 +70,9 @@ Control& Envoimsg::LayOut() {
          .back = b.back,
          .fore = 0x000000,
          .font = {L"Arial", 8.25, true}})
-        .onClick = [this, &box, line = b.line] {
+        .onClick = [this, &box, action = b.action] {
       if (!box.Text().empty()) {
-        ctx_.SendToRoom(line(box.Text()));
+        ctx_.SendCommand({action, L"", box.Text()});
         sentText_ = box.Text();
       }
       Hide();

@@ -50,10 +50,8 @@ void Messages::OnActivate() {
 
 void Messages::LineReleased() {
   const std::wstring target = Target();
-  if (!target.empty()) {
-    ctx_.SendToRoom(ReplaceNickPlaceholder(PhraseChoisie, target));
-  } else if (!Contains(PhraseChoisie, kNickPlaceholder)) {
-    ctx_.SendToRoom(PhraseChoisie);
+  if (!target.empty() || !Contains(PhraseChoisie, kNickPlaceholder)) {
+    ctx_.SendCommand({Action::Announcement, target, PhraseChoisie});
   }
   PhraseChoisie.clear();
   HideAndMinimizePanel();

@@ -1,7 +1,5 @@
 #include "dialogs/RaisonsKick.h"
 
-#include "room/BotLines.h"
-
 namespace vl {
 namespace {
 
@@ -26,6 +24,10 @@ Control& RaisonsKick::LayOut() {
   return AddCustomBox(L"Label3", L"Label4", kListBottom);
 }
 
+void RaisonsKick::Ask(Action request) {
+  (request == Action::Punish ? punish_ : kick_) = true;
+}
+
 void RaisonsKick::OnActivate() {
   SetAlwaysOnTop();
   LoadLines();
@@ -36,7 +38,8 @@ void RaisonsKick::OnActivate() {
 void RaisonsKick::LineReleased() {
   const std::wstring target = Target();
   if (!ctx_.records.shared.BotNick.empty() && !target.empty()) {
-    SendRequests(target, PhraseChoisie, /*stored=*/true);
+    SendRequests(target,
+                 PhraseChoisie.empty() ? std::nullopt : std::optional<std::wstring>(PhraseChoisie));
     PhraseChoisie.clear();
   }
   EndPick();
@@ -45,30 +48,20 @@ void RaisonsKick::LineReleased() {
 void RaisonsKick::Text1_KeyDown(int keyCode) {
   const std::wstring target = Target();
   if (keyCode != kKeyEnter || ctx_.records.shared.BotNick.empty() || target.empty()) return;
-  SendRequests(target, Text1_.Text(), /*stored=*/false);
+  SendRequests(target, Text1_.Text());
   Text1_.SetText(L"");
   EndPick();
 }
 
-// Kick first, then punish. A stored reason that is empty gives the verb alone; a typed one,
-// even empty, follows the verb after a blank.
-void RaisonsKick::SendRequests(const std::wstring& target, const std::wstring& reason,
-                               bool stored) {
-  const PanelState& p = ctx_.records.panel;
-  const std::wstring& bot = ctx_.records.shared.BotNick;
-  const std::wstring sign = Signature(p.SignerKicks, ctx_.records.shared.OwnNick);
-  for (auto [requested, command] :
-       {std::pair{p.DemandeKick, verb::kKick}, std::pair{p.DemandePuni, verb::kPuni}}) {
-    if (!requested) continue;
-    ctx_.SendToRoom(stored && reason.empty() ? BareReasonLine(bot, target, command, sign)
-                                             : ReasonLine(bot, target, command, reason, sign));
-  }
+// Kick first, then punish. A typed reason, even empty, follows the verb after a blank.
+void RaisonsKick::SendRequests(const std::wstring& target, std::optional<std::wstring> reason) {
+  if (kick_) ctx_.SendCommand({Action::Kick, target, reason});
+  if (punish_) ctx_.SendCommand({Action::Punish, target, reason});
 }
 
 void RaisonsKick::EndPick() {
   HideAndMinimizePanel();
-  ctx_.records.panel.DemandeKick = false;
-  ctx_.records.panel.DemandePuni = false;
+  Withdraw();
 }
 
 }  // namespace vl

@@ -1,7 +1,9 @@
 // The kick and punish reasons picker: the nine stored reasons and a box for a reason of the
-// moment. A pick sends the requested kick and/or punish line for the target user.
+// moment. It holds the kick and punish requests it was opened with; a pick sends them for
+// the target user.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "dialogs/PhrasePicker.h"
@@ -12,6 +14,10 @@ class RaisonsKick : public PhrasePicker {
  public:
   explicit RaisonsKick(const WindowContext& ctx);
 
+  // A kick or punish waiting for its reason, beside any other request still waiting.
+  void Ask(Action request);
+  void Withdraw() { kick_ = punish_ = false; }
+
  protected:
   void OnLoad() override { PlaceAtPanel(); }  // placed once, where the moderator works
   void OnActivate() override;
@@ -20,10 +26,13 @@ class RaisonsKick : public PhrasePicker {
  private:
   Control& LayOut();  // adds the controls; returns the box for a reason of the moment
   void Text1_KeyDown(int keyCode);
-  void SendRequests(const std::wstring& target, const std::wstring& reason, bool stored);
+  // A stored reason that is empty sends the verb alone.
+  void SendRequests(const std::wstring& target, std::optional<std::wstring> reason);
   void EndPick();
 
   Control& Text1_;
+  bool kick_ = false;
+  bool punish_ = false;
 };
 
 }  // namespace vl

@@ -1,7 +1,6 @@
 #include "dialogs/Warnings.h"
 
 #include "panel/Reglages.h"
-#include "room/BotLines.h"
 
 namespace vl {
 namespace {
@@ -40,7 +39,7 @@ void Warnings::LineReleased() {
   const std::wstring target = Target();
   if (!ctx_.records.shared.BotNick.empty() && !target.empty()) {
     if (PhraseChoisie.empty()) return;  // an empty line: the picker stays open
-    ctx_.SendToRoom(WarningLine(target, PhraseChoisie));
+    ctx_.SendCommand({Action::Warning, target, PhraseChoisie});
     PhraseChoisie.clear();
     Panel().SetHeight(kPanelHeightAfterWarning);
   }
@@ -53,7 +52,7 @@ void Warnings::Text1_KeyDown(int keyCode) {
       Text1_.Text().empty()) {
     return;
   }
-  ctx_.SendToRoom(WarningLine(target, Text1_.Text()));
+  ctx_.SendCommand({Action::Warning, target, Text1_.Text()});
   Text1_.SetText(L"");
   HideAndMinimizePanel();
 }

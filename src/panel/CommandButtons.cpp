@@ -1,34 +1,31 @@
 #include "panel/CommandButtons.h"
 
 #include "panel/Reglages.h"
-#include "room/BotLines.h"
 
 namespace vl {
 
 CommandButtons::CommandButtons(const WindowContext& ctx, Reglages& panel, const PanelControls& c)
     : ctx_(ctx), panel_(panel), frameerreur_(c.frameerreur) {
-  Bind(c.ReyCommand10, &CommandButtons::SimpleCommand, verb::kSwmic);
-  Bind(c.ReyCommand11, &CommandButtons::SimpleCommand, verb::kBlocmic);
-  Bind(c.ReyCommand12, &CommandButtons::SimpleCommand, verb::kBleu);
-  Bind(c.ReyCommand3, &CommandButtons::SimpleCommand, verb::kNoir);
-  Bind(c.ReyCommand7, &CommandButtons::SimpleCommand, verb::kBan1);
-  Bind(c.ReyCommand6, &CommandButtons::SimpleCommand, verb::kBan2);
-  Bind(c.ReyCommand9, &CommandButtons::SimpleCommand, verb::kDepuni);
-  Bind(c.ReyCommand1, &CommandButtons::Query, verb::kMatequi);
-  Bind(c.ReyCommand2, &CommandButtons::Query, verb::kMateparqui);
-  Bind(c.ReyCommand8, &CommandButtons::DefaultReasonCommand, verb::kKick);
-  Bind(c.ReyCommand16, &CommandButtons::DefaultReasonCommand, verb::kPuni);
-  PanelState& p = ctx.records.panel;
-  c.ReyCommand4.onClick = [this, &p] { PickedReasonCommand(p.DemandeKick); };
-  c.ReyCommand5.onClick = [this, &p] { PickedReasonCommand(p.DemandePuni); };
+  Bind(c.ReyCommand10, &CommandButtons::SimpleCommand, Action::SwitchMic);
+  Bind(c.ReyCommand11, &CommandButtons::SimpleCommand, Action::BlockMic);
+  Bind(c.ReyCommand12, &CommandButtons::SimpleCommand, Action::Blue);
+  Bind(c.ReyCommand3, &CommandButtons::SimpleCommand, Action::Black);
+  Bind(c.ReyCommand7, &CommandButtons::SimpleCommand, Action::BanMonth);
+  Bind(c.ReyCommand6, &CommandButtons::SimpleCommand, Action::BanForever);
+  Bind(c.ReyCommand9, &CommandButtons::SimpleCommand, Action::Unpunish);
+  Bind(c.ReyCommand1, &CommandButtons::Query, Action::WhoWatches);
+  Bind(c.ReyCommand2, &CommandButtons::Query, Action::WatchedBy);
+  Bind(c.ReyCommand8, &CommandButtons::DefaultReasonCommand, Action::Kick);
+  Bind(c.ReyCommand16, &CommandButtons::DefaultReasonCommand, Action::Punish);
+  Bind(c.ReyCommand4, &CommandButtons::PickedReasonCommand, Action::Kick);
+  Bind(c.ReyCommand5, &CommandButtons::PickedReasonCommand, Action::Punish);
   c.ReyCommand14.onClick = [this] { Warning(); };
   c.ReyCommand15.onClick = [this] { Announcements(); };
   c.ReyCommand13.onClick = [this] { CategoryMessages(); };
 }
 
-void CommandButtons::Bind(Control& button, void (CommandButtons::*action)(const std::wstring&),
-                          const std::wstring& verb) {
-  button.onClick = [this, action, verb] { (this->*action)(verb); };
+void CommandButtons::Bind(Control& button, void (CommandButtons::*handler)(Action), Action action) {
+  button.onClick = [this, handler, action] { (this->*handler)(action); };
 }
 
 const std::wstring& CommandButtons::Target() const {
@@ -43,40 +40,39 @@ void CommandButtons::MontreErreurPseudo() {
   frameerreur_.SetTop(kErrorFrameHidden);
 }
 
-void CommandButtons::SimpleCommand(const std::wstring& verb) {
+void CommandButtons::SimpleCommand(Action action) {
   if (Target().empty()) {
     MontreErreurPseudo();
     return;
   }
-  if (!ctx_.records.shared.BotNick.empty())
-    ctx_.SendToRoom(BotCommandLine(ctx_.records.shared.BotNick, Target(), verb));
+  if (!ctx_.records.shared.BotNick.empty()) ctx_.SendCommand({action, Target()});
   panel_.Minimize();
 }
 
-void CommandButtons::Query(const std::wstring& verb) {
+void CommandButtons::Query(Action action) {
   if (!ctx_.records.shared.BotNick.empty() && !Target().empty()) {
-    ctx_.SendToRoom(BotCommandLine(ctx_.records.shared.BotNick, Target(), verb));
+    ctx_.SendCommand({action, Target()});
   }
   panel_.Minimize();
 }
 
-void CommandButtons::DefaultReasonCommand(const std::wstring& verb) {
+void CommandButtons::DefaultReasonCommand(Action action) {
   if (Target().empty()) {
     MontreErreurPseudo();
     return;
   }
-  std::wstring reason = DefaultReason(ctx_.records.panel.SignerKicks, ctx_.records.shared.OwnNick);
-  ctx_.SendToRoom(ReasonLine(ctx_.records.shared.BotNick, Target(), verb, reason, L""));
+  ctx_.SendCommand({action, Target(), kDefaultReason});
   panel_.Minimize();
 }
 
-void CommandButtons::PickedReasonCommand(bool& request) {
+// The picker receives the request; it sends it with the reason picked, for the target of
+// that moment.
+void CommandButtons::PickedReasonCommand(Action action) {
   if (Target().empty()) {
     MontreErreurPseudo();
     return;
   }
-  request = true;
-  ctx_.nav.ShowRaisonsKick();
+  ctx_.nav.ShowRaisonsKick(action);
 }
 
 void CommandButtons::Warning() {

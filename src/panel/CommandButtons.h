@@ -6,6 +6,7 @@
 
 #include "core/WindowContext.h"
 #include "panel/PanelControls.h"
+#include "room/Command.h"
 
 namespace vl {
 
@@ -23,15 +24,14 @@ class CommandButtons {
   void MontreErreurPseudo();
 
  private:
-  void SimpleCommand(const std::wstring& verb);
-  void Query(const std::wstring& verb);
-  void DefaultReasonCommand(const std::wstring& verb);
-  void PickedReasonCommand(bool& request);
+  void SimpleCommand(Action action);
+  void Query(Action action);
+  void DefaultReasonCommand(Action action);
+  void PickedReasonCommand(Action action);
   void Warning();
   void Announcements();
   void CategoryMessages();
-  void Bind(Control& button, void (CommandButtons::*action)(const std::wstring&),
-            const std::wstring& verb);
+  void Bind(Control& button, void (CommandButtons::*handler)(Action), Action action);
   const std::wstring& Target() const;
 
   WindowContext ctx_;

@@ -66,8 +66,7 @@ void Reglages::OnActivate() {
   SetAlwaysOnTop();
   PanelState& p = ctx_.records.panel;
   p.PanneauDessus = true;
-  p.DemandeKick = false;
-  p.DemandePuni = false;
+  ctx_.nav.WithdrawReasonRequests();
   p.RobotEnPause = false;
 }
 

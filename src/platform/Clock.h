@@ -7,6 +7,13 @@ namespace vl {
 
 class Timer;
 
+// A moment of the local calendar, with the offset of local time from UTC in minutes (east
+// positive), as the desktop's time zone gives it at that moment.
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  int offsetMinutes = 0;
+};
+
 class Clock {
  public:
   virtual ~Clock() = default;
@@ -20,6 +27,8 @@ class Clock {
   // Microseconds since some fixed moment, on their own monotonic clock: for timing calls that
   // take less than one step of NowMs.
   virtual std::uint64_t NowUs() = 0;
+  // The date and time of the desktop's calendar now.
+  virtual LocalTime LocalNow() = 0;
 
   // Start or stop delivering Tick() to `timer` every timer.Interval() ms. Starting a timer
   // that runs restarts its period. The timer must Stop itself before it is destroyed.

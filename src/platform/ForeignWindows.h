@@ -45,6 +45,7 @@ class SentLine {
   bool WasRefused() const { return refused_; }
   bool IsTaken() const { return fate_ != nullptr && *fate_ == Fate::Taken; }
   bool IsDropped() const { return fate_ != nullptr && *fate_ == Fate::Dropped; }
+  bool IsWaiting() const { return fate_ != nullptr && *fate_ == Fate::Waiting; }
 
  private:
   std::shared_ptr<const Fate> fate_;

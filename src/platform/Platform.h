@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Devices.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/ForeignWindows.h"
 #include "platform/Processes.h"
 #include "platform/Profile.h"
@@ -23,6 +24,7 @@ class Platform {
   virtual Keyboard& keyboard() = 0;
   virtual Sound& sound() = 0;
   virtual Profile& profile() = 0;
+  virtual Files& files() = 0;
   virtual Processes& processes() = 0;
 
   // Ends the program at once, closing every window: nothing of the program runs after it.

@@ -28,10 +28,6 @@ std::wstring Signature(bool sign, const std::wstring& me) {
   return sign ? L" (par " + me + L" )" : std::wstring();
 }
 
-std::wstring DefaultReason(bool sign, const std::wstring& me) {
-  return L"non respect des CGU" + Signature(sign, me);
-}
-
 std::wstring LevelMessageLine(const std::wstring& bot, BotLevelGroup group,
                               const std::wstring& text, const std::wstring& me) {
   const bool both = group == BotLevelGroup::Niv12;

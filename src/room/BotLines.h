@@ -40,8 +40,6 @@ std::wstring BareReasonLine(const std::wstring& bot, const std::wstring& target,
 
 // " (par " + me + " )" when signing, else "".
 std::wstring Signature(bool sign, const std::wstring& me);
-// The reason of the buttons without a picked reason: "non respect des CGU", signed or not.
-std::wstring DefaultReason(bool sign, const std::wstring& me);
 
 enum class BotLevelGroup { Niv1, Niv12 };
 // "/msg " + bot + " !MSGNIV1 Message aux NIV 1 : " + text + " (de " + me + ")", or the levels

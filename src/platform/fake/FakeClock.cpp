@@ -7,6 +7,17 @@
 
 namespace vl {
 
+LocalTime FakeClock::LocalNow() {
+  LocalTime t = calendar_;
+  const std::uint64_t seconds =
+      t.hour * 3600ULL + t.minute * 60ULL + static_cast<std::uint64_t>(t.second) + now_ / 1000;
+  t.day += static_cast<int>(seconds / 86400);  // the tests stay within their month
+  t.hour = static_cast<int>(seconds % 86400 / 3600);
+  t.minute = static_cast<int>(seconds % 3600 / 60);
+  t.second = static_cast<int>(seconds % 60);
+  return t;
+}
+
 void FakeClock::Sleep(int ms) {
   if (ms <= 0) return;
   now_ += static_cast<std::uint64_t>(ms);

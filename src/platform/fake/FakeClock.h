@@ -19,6 +19,8 @@ class FakeClock : public Clock {
   void Sleep(int ms) override;
   std::uint64_t NowMs() override { return now_; }
   std::uint64_t NowUs() override { return now_ * 1000; }
+  // The calendar the test set, moved on by the virtual time within its day.
+  LocalTime LocalNow() override;
   void Start(Timer& timer) override;
   void Stop(Timer& timer) override;
 
@@ -29,6 +31,7 @@ class FakeClock : public Clock {
   // Total time spent in pauses.
   std::uint64_t SleptMs() const { return slept_; }
   bool Running(const Timer& timer) const;
+  void SetCalendar(LocalTime at) { calendar_ = at; }
 
  private:
   struct Entry {
@@ -43,6 +46,7 @@ class FakeClock : public Clock {
   std::uint64_t slept_ = 0;
   std::uint64_t started_ = 0;
   std::vector<Entry> entries_;
+  LocalTime calendar_{2026, 12, 9, 10, 0, 0, 60};
 };
 
 }  // namespace vl

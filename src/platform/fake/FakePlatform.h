@@ -32,6 +32,7 @@ class FakePlatform : public Platform {
   Keyboard& keyboard() override { return keyboard_; }
   Sound& sound() override { return sound_; }
   Profile& profile() override { return profile_; }
+  Files& files() override { return profile_; }
   Processes& processes() override { return processes_; }
   [[noreturn]] void EndProgram() override;
 

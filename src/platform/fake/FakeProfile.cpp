@@ -67,4 +67,25 @@ void FakeProfile::SetReadOnly(const std::wstring& path, bool readOnly) {
   }
 }
 
+bool FakeProfile::Append(const std::wstring& path, std::string_view bytes) {
+  if (readOnly_.count(path) != 0) return false;
+  files_[path] += bytes;
+  ++writes_;
+  return true;
+}
+
+std::optional<std::string> FakeProfile::Read(const std::wstring& path, std::uint64_t offset,
+                                             std::size_t maxBytes) {
+  auto it = files_.find(path);
+  if (it == files_.end()) return std::nullopt;
+  if (offset >= it->second.size()) return std::string();
+  return it->second.substr(static_cast<std::size_t>(offset), maxBytes);
+}
+
+bool FakeProfile::OpenWithAssociatedProgram(const std::wstring& path) {
+  if (!canOpen || files_.count(path) == 0) return false;
+  opened_.push_back(path);
+  return true;
+}
+
 }  // namespace vl

@@ -26,6 +26,29 @@ std::uint64_t Win32Clock::NowMs() {
 
 // Never fails on Windows XP and later. Split so that the product cannot overflow: the counter
 // runs at up to 10 MHz, and would pass 2^64 / 10^6 within weeks of uptime.
+// The offset is read off the two clocks at the same instant, so it is the one in force now,
+// summer time included.
+LocalTime Win32Clock::LocalNow() {
+  SYSTEMTIME utc{}, local{};
+  GetSystemTime(&utc);
+  if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) local = utc;
+  FILETIME u{}, l{};
+  SystemTimeToFileTime(&utc, &u);
+  SystemTimeToFileTime(&local, &l);
+  const auto ticks = [](const FILETIME& f) {
+    return static_cast<long long>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) |
+                                  f.dwLowDateTime);
+  };
+  const long long minutes = (ticks(l) - ticks(u)) / 600000000LL;
+  return {local.wYear,
+          local.wMonth,
+          local.wDay,
+          local.wHour,
+          local.wMinute,
+          local.wSecond,
+          static_cast<int>(minutes)};
+}
+
 std::uint64_t Win32Clock::NowUs() {
   LARGE_INTEGER counter, frequency;
   QueryPerformanceCounter(&counter);

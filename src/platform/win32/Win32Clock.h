@@ -19,6 +19,7 @@ class Win32Clock final : public Clock, private Window {
   void Sleep(int ms) override;
   std::uint64_t NowMs() override;
   std::uint64_t NowUs() override;
+  LocalTime LocalNow() override;
   void Start(Timer& timer) override;
   void Stop(Timer& timer) override;
 

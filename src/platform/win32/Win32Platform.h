@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Devices.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32ForeignWindows.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Profile.h"
@@ -25,6 +26,7 @@ class Win32Platform final : public Platform {
   Keyboard& keyboard() override { return keyboard_; }
   Sound& sound() override { return sound_; }
   Profile& profile() override { return profile_; }
+  Files& files() override { return files_; }
   Processes& processes() override { return processes_; }
 
   [[noreturn]] void EndProgram() override;
@@ -37,6 +39,7 @@ class Win32Platform final : public Platform {
   Win32Keyboard keyboard_;
   Win32Sound sound_;
   Win32Profile profile_;
+  Win32Files files_;
   Win32Processes processes_;
 };
 

@@ -57,7 +57,7 @@ TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
     app.records.panel.SignerKicks = c.signe;
     RaisonsKick& picker = Reasons(c.kick || !c.punish, c.punish);
     EXPECT_EQ(fake.fakeWindows().PeerOf(picker)->FocusedControl(), &picker[L"Text1"]);
-    if (!c.kick && !c.punish) app.records.panel.DemandeKick = false;  // opened, then withdrawn
+    if (!c.kick && !c.punish) picker.Withdraw();  // opened, then withdrawn
     if (c.line >= 0) {
       fake.Press(picker[LineName(c.line)]);
     } else {
@@ -68,7 +68,6 @@ TEST_F(PhrasePickersTest, TheReasonLinesOfEachRequest) {
     EXPECT_EQ(Sent(), c.sent) << c.line << c.typed;
     EXPECT_FALSE(picker.Visible());
     EXPECT_EQ(panel().State(), WindowState::Minimized);
-    EXPECT_FALSE(app.records.panel.DemandeKick || app.records.panel.DemandePuni);
   }
 }
 
@@ -85,7 +84,6 @@ TEST_F(PhrasePickersTest, WithoutATargetEnterDoesNothingAndAReleaseOnlyHides) {
 
 TEST_F(PhrasePickersTest, TheReasonsCloseBoxSendsNothingAndAnOpeningReloadsThePhrases) {
   fake.Close(Reasons(true, false));
-  EXPECT_TRUE(app.records.panel.DemandeKick) << "the request stays until the next activation";
   RaisonsKick& second = Reasons(false, true);  // the panel's activation withdraws the kick
   fake.Press(second[LineName(13)]);
   EXPECT_EQ(Sent(), Lines{L"/msg RoomBot Alice, puni flood"});
