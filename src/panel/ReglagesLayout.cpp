@@ -192,8 +192,8 @@ void Reglages::AddCommandButtons() {
       {L"ReyCommand16", L"Punish", {1140, 915, 800, 350}, 0xFF80FF, kRed, false},
   };
   static const ButtonSpec kBanButtons[] = {
-      {L"ReyCommand7", L"1 mois", {720, 50, 615, 300}, 0xFF80FF, kRed, true},
-      {L"ReyCommand6", L"perm", {1440, 45, 495, 300}, 0xFF80FF, kRed, true},
+      {L"ReyCommand7", L"1 mois", {720, 50, 615, 310}, 0xFF80FF, kRed, true},
+      {L"ReyCommand6", L"perm", {1440, 45, 495, 315}, 0xFF80FF, kRed, true},
   };
   auto add = [this](const ButtonSpec& b, Control* container) {
     Add({.name = b.name,

@@ -73,7 +73,8 @@ const auto Outside = [](const RECT& r, const RECT& a) {
 };
 
 // How far the ink of a control's text goes past the room the renderer gives it: the text is
-// drawn unclipped, in its font and wrapping, on a white bitmap; what is not white is ink.
+// drawn unclipped, in its font and wrapping, on a white bitmap; what is not white is ink. Each
+// line needs its room down to the font's descent, whether this text has a descender there.
 std::string TextFault(const Item& it, int dpi) {
   if (it.fit == Fit::None || it.text.empty() || it.hwnd == nullptr) return {};
   RECT room;
@@ -107,6 +108,7 @@ std::string TextFault(const Item& it, int dpi) {
   for (int y = 0; y < ink.height; ++y)
     for (int x = 0; x < ink.width; ++x)
       if (ink.At(x, y) != RGB(255, 255, 255)) right = std::max(right, x + 1), bottom = y + 1;
+  bottom = std::max<int>(bottom, need.bottom);  // the last line's descent, with or without ink
   if (right > width)
     return "text too wide by " + I(right - width) + " px (needs " + I(right) + ", has " + I(width) +
            ")";
