@@ -4,6 +4,7 @@
 #include "app/Principale.h"
 #include "core/ProgramTitle.h"
 #include "dialogs/Envoimsg.h"
+#include "dialogs/JournalWindow.h"
 #include "dialogs/Messages.h"
 #include "dialogs/MessagesEdit.h"
 #include "dialogs/RaisonsKick.h"
@@ -105,6 +106,9 @@ void App::ShowEnvoimsg() {
 }
 void App::OpenPhraseEditor() {
   Current(messagesEdit_, context_).Show();
+}
+void App::ShowJournal() {
+  Current(journalWindow_, context_).Open(Panel().TargetUser());
 }
 
 }  // namespace vl

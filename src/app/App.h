@@ -19,6 +19,7 @@ class Warnings;
 class Messages;
 class MessagesEdit;
 class Envoimsg;
+class JournalWindow;
 
 class App final : public Navigation {
  public:
@@ -44,6 +45,7 @@ class App final : public Navigation {
   void ShowMessages() override;
   void ShowEnvoimsg() override;
   void OpenPhraseEditor() override;
+  void ShowJournal() override;
 
   // The windows, for a look from outside: the pickers and the editor as they stand (nullptr
   // when not made), the attach window made at its first use.
@@ -54,6 +56,7 @@ class App final : public Navigation {
   Messages* MessagesWindow() const { return messages_.get(); }
   MessagesEdit* PhraseEditor() const { return messagesEdit_.get(); }
   Envoimsg* EnvoimsgWindow() const { return envoimsg_.get(); }
+  JournalWindow* JournalWindowMade() const { return journalWindow_.get(); }
 
  private:
   WindowContext context_;
@@ -65,6 +68,7 @@ class App final : public Navigation {
   std::unique_ptr<Messages> messages_;
   std::unique_ptr<MessagesEdit> messagesEdit_;
   std::unique_ptr<Envoimsg> envoimsg_;
+  std::unique_ptr<JournalWindow> journalWindow_;
 };
 
 }  // namespace vl

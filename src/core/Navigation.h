@@ -28,6 +28,8 @@ class Navigation {
   virtual void ShowMessages() = 0;
   virtual void ShowEnvoimsg() = 0;
   virtual void OpenPhraseEditor() = 0;
+  // The moderation journal, read again, filtered on the panel's target user.
+  virtual void ShowJournal() = 0;
 };
 
 }  // namespace vl

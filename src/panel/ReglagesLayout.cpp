@@ -227,6 +227,9 @@ Reglages::OptionMenus Reglages::AddMenus() {
   };
   MenuItem& greet = AddMenu(L"SalutNewUser", L"Salut auto entrée user", &configurer);
   MenuItem& sign = AddMenu(L"signe", L"Signer les kicks de votre pseudo", &configurer);
+  AddMenu(L"journal", L"Journal de modération...", &configurer).onClick = [this] {
+    ctx_.nav.ShowJournal();
+  };
   AddMenu(L"standby", L"Pause").onClick = [this] { standby_Click(); };
   AddMenu(L"Quitter", L"Quitter").onClick = [this] { Quitter_Click(); };
   return {sound, greet, sign};

@@ -89,6 +89,12 @@ void Control::UserChar(wchar_t character) {
 void Control::UserEditedText(std::wstring text) {
   if (!Reachable()) return;
   d_.text = std::move(text);
+  if (onChange) onChange();
+}
+
+void Control::SetItems(std::vector<std::wstring> items) {
+  items_ = std::move(items);
+  Changed(ControlProperty::Items);
 }
 
 }  // namespace vl

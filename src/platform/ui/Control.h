@@ -4,12 +4,14 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Types.h"
 
 namespace vl {
 
-enum class ControlKind { Label, Button, TextBox, CheckBox, Frame, Shape, Line, Picture };
+// A List shows its items one per line, scrolled, for reading only.
+enum class ControlKind { Label, Button, TextBox, CheckBox, Frame, Shape, Line, Picture, List };
 enum class Alignment { Left, Center };
 
 struct Font {
@@ -38,7 +40,7 @@ struct ControlDesign {
   Control* container = nullptr;  // the frame it stands in; nullptr: the window itself
 };
 
-enum class ControlProperty { Text, Bounds, Visible, Enabled, Colours, Checked };
+enum class ControlProperty { Text, Bounds, Visible, Enabled, Colours, Checked, Items };
 
 class ControlObserver {
  public:
@@ -77,6 +79,8 @@ class Control {
   void SetForeColour(Colour colour);
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
+  const std::vector<std::wstring>& Items() const { return items_; }
+  void SetItems(std::vector<std::wstring> items);
 
   // True when the control and every frame it stands in are visible and enabled, so that the
   // user can reach it (a control moved out of the client area still counts as reachable).
@@ -93,6 +97,8 @@ class Control {
   // in: a key that writes nothing (a caret key, Ctrl, Ctrl+C's copy) gives none, Backspace
   // gives 8, and Ctrl+letter its control character (Ctrl+A 1, Ctrl+C 3). Enter gives none.
   std::function<void(wchar_t character)> onChar;
+  // The text of a text box changed by the user (typed, pasted, cut), after the change.
+  std::function<void()> onChange;
 
   // The user's actions, from the platform. They do nothing on a control that cannot be
   // reached. A click on a check box toggles it before the handler runs.
@@ -113,6 +119,7 @@ class Control {
 
   ControlDesign d_;
   bool checked_ = false;
+  std::vector<std::wstring> items_;
   ControlObserver* observer_ = nullptr;
 };
 

@@ -26,6 +26,7 @@ void ControlView::Update(ControlProperty what) {
       break;
     case ControlProperty::Colours:
     case ControlProperty::Checked:
+    case ControlProperty::Items:
       InvalidateRect(window, nullptr, TRUE);
       break;
   }

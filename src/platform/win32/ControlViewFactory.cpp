@@ -4,6 +4,7 @@
 #include "platform/win32/ControlView.h"
 #include "platform/win32/FrameView.h"
 #include "platform/win32/LabelView.h"
+#include "platform/win32/ListBoxView.h"
 #include "platform/win32/PictureView.h"
 #include "platform/win32/ShapeView.h"
 #include "platform/win32/TextBoxView.h"
@@ -24,6 +25,8 @@ std::unique_ptr<ControlView> ControlView::Make(Control& control, ViewHost& host)
       return std::make_unique<FrameView>(control, host);
     case ControlKind::Picture:
       return std::make_unique<PictureView>(control, host);
+    case ControlKind::List:
+      return std::make_unique<ListBoxView>(control, host);
     case ControlKind::Shape:
     case ControlKind::Line:
       return std::make_unique<ShapeView>(control, host);

@@ -36,6 +36,7 @@ std::optional<LRESULT> Window::ReflectToChild(UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
       child = reinterpret_cast<HWND>(lParam);
       break;
     case WM_DRAWITEM: {

@@ -2,7 +2,9 @@
 // room received, a line the client never took is journaled as not sent, and a journal that
 // cannot be written is told once while the commands still go out.
 #include "dialogs/Envoimsg.h"
+#include "dialogs/JournalWindow.h"
 #include "dialogs/Warnings.h"
+#include "journal/JournalQuery.h"
 #include "journal/JournalReader.h"
 #include "support/Fixtures.h"
 
@@ -48,6 +50,24 @@ TEST_F(CommandPathTest, EachCommandIsJournaledWithTheLineTheRoomReceived) {
   }
   EXPECT_EQ(rows[0].when, L"2026-12-09T10:00:01+01:00");
   EXPECT_TRUE(fake.fakeProfile().FileBytes(kJournalPath).starts_with(JournalHead()));
+
+  // The window opens on the target's three commands, the newest first, and its history.
+  fake.Activate(panel());
+  panel().Menu(L"journal").UserClick();
+  JournalWindow& window = *app.JournalWindowMade();
+  EXPECT_EQ(window[L"Filtre"].Text(), zoe);
+  ASSERT_EQ(window[L"Lignes"].Items().size(), 3u);
+  EXPECT_EQ(window[L"Lignes"].Items()[0], RowText(rows[2]));
+  EXPECT_EQ(window[L"Resume"].Text(), zoe +
+                                          L" : 1 × kick, 1 × avertissement, 1 × couleur noire. "
+                                          L"Dernière : couleur noire le 09/12/2026 à 10:00.");
+  fake.Type(window[L"Filtre"], L"");
+  EXPECT_EQ(window[L"Lignes"].Items().size(), 4u);
+  fake.Click(window[L"Ouvrir"]);
+  EXPECT_EQ(fake.fakeProfile().Opened(), std::vector<std::wstring>{kJournalPath});
+  fake.fakeProfile().canOpen = false;
+  fake.Click(window[L"Ouvrir"]);
+  EXPECT_EQ(fake.fakeDialogs().Messages().size(), 1u) << "no program could open it: told";
 }
 
 TEST_F(CommandPathTest, ALineTheClientDroppedIsJournaledAsNotSentInItsTurn) {

@@ -15,6 +15,7 @@
 #include "app/ConnexMan.h"
 #include "app/Principale.h"
 #include "dialogs/Envoimsg.h"
+#include "dialogs/JournalWindow.h"
 #include "dialogs/Messages.h"
 #include "dialogs/MessagesEdit.h"
 #include "dialogs/RaisonsKick.h"
@@ -31,10 +32,11 @@ namespace {
 // native push buttons, text boxes and check boxes keep one line, a frame's caption one line
 // on its top edge.
 enum class Fit { None, Wrap, Button, PushButton, Line, CheckBox, Caption };
-// By ControlKind: Label, Button, TextBox, CheckBox, Frame, then shapes, lines and pictures.
-constexpr Fit kFits[] = {Fit::Wrap,    Fit::Button, Fit::Line, Fit::CheckBox,
-                         Fit::Caption, Fit::None,   Fit::None, Fit::None};
-static_assert(std::size(kFits) == static_cast<size_t>(vl::ControlKind::Picture) + 1);
+// By ControlKind: Label, Button, TextBox, CheckBox, Frame, then shapes, lines, pictures and
+// lists (which scroll their items).
+constexpr Fit kFits[] = {Fit::Wrap, Fit::Button, Fit::Line, Fit::CheckBox, Fit::Caption,
+                         Fit::None, Fit::None,   Fit::None, Fit::None};
+static_assert(std::size(kFits) == static_cast<size_t>(vl::ControlKind::List) + 1);
 
 struct Item {
   std::string name;
@@ -263,8 +265,11 @@ void Report(const std::vector<std::string>& faults) {
 class ScreenAudit : public ::testing::Test {
  protected:
   // No settings file: the first run's explanations, no room bot nickname yet.
-  void SetUp() override { DeleteFileW(app.settings.Path().c_str()); }
-  void TearDown() override { DeleteFileW(app.settings.Path().c_str()); }
+  void SetUp() override {
+    DeleteFileW(app.settings.Path().c_str());
+    DeleteFileW(app.journal.Path().c_str());
+  }
+  void TearDown() override { SetUp(); }
 
   // The window in front, painted, then audited.
   void Audit(vl::Form& form, const std::string& state) {
@@ -384,6 +389,21 @@ TEST_F(ScreenAudit, EditorAndCategoryMessages) {
   Audit(*app.PhraseEditor(), "edition");
   panel[L"ReyCommand13"].UserClick();
   Audit(*app.EnvoimsgWindow(), "saisie");
+}
+
+TEST_F(ScreenAudit, Journal) {
+  vl::Reglages& panel = Panel(L"Zoé");
+  for (const wchar_t* action : {L"avertissement", L"kick", L"ban définitif"}) {
+    app.journal.Record({.room = L"Salle",
+                        .moderator = L"Modo",
+                        .action = action,
+                        .target = L"Zoé",
+                        .reason = L"insultes répétées envers les autres utilisateurs du salon",
+                        .line = L"ligne"},
+                       vl::SentLine::Taken());
+  }
+  panel.Menu(L"journal").UserClick();
+  Audit(*app.JournalWindowMade(), "pseudo");
 }
 
 TEST_F(ScreenAudit, MessageBoxAndInputBox) {

@@ -1,0 +1,37 @@
+// The moderation journal's window: the commands of the journal, newest first, those about
+// the nickname in the filter box, with that nickname's history in one line, and a button
+// that opens the file itself.
+#pragma once
+
+#include <string>
+
+#include "core/WindowContext.h"
+#include "journal/JournalReader.h"
+#include "platform/ui/Form.h"
+
+namespace vl {
+
+// More rows than a moderator reads in a list: the filter finds older ones.
+inline constexpr std::size_t kJournalRowsShown = 1000;
+
+class JournalWindow : public Form {
+ public:
+  explicit JournalWindow(const WindowContext& ctx);
+
+  // Reads the journal again and shows it, filtered on `nick` (the panel's target user).
+  void Open(const std::wstring& nick);
+
+ protected:
+  void OnActivate() override;
+
+ private:
+  Control& LayOut();  // adds the controls; returns the filter box
+  void Refresh();
+  void OpenFile();
+
+  WindowContext ctx_;
+  Control& Filtre_;
+  JournalContents journal_;
+};
+
+}  // namespace vl
