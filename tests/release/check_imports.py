@@ -61,7 +61,7 @@ def main():
                    if fnmatch(dll.lower(), pattern) and ("*" in names or name in names)]
     if faults:
         sys.exit("imports that Windows 7 SP1 lacks, or icons missing:\n" + "\n".join(faults))
-    print("imports found on Windows 7 SP1, and the icons:", ", ".join(Path(e).name for e in sys.argv[1:]))
+    print("Windows 7 SP1 imports, icons:", ", ".join(Path(e).name for e in sys.argv[1:]))
 
 
 main()
