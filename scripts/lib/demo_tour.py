@@ -5,7 +5,8 @@ picked and kicked with a reason, the menu, the pause, the phrase editor and the 
 window. Screenshots and the room's log are left in the folder given by VL_E2E_OUT.
 
 With VL_GUIDE_PICTURES set to a folder, the pictures of the moderators' guide (LISEZMOI.html)
-are written there too, each cut to the windows it shows."""
+are written there too, each cut to the windows it shows, to their very edge: nothing of a
+window behind them."""
 
 import os
 import subprocess
@@ -21,13 +22,13 @@ from programs import MAIN_TITLE, PANEL_TITLE, RoomSim, Verdelune  # noqa: E402
 PICKER = "Messages de raison et d'annonces divers"
 EDITOR = "Choix d'une raison"
 CATEGORIES = "Envoi d'un message à une catégorie de users"
-MARGIN = 6
 
 
 def main():
     env = Environment()
     guide = Path(os.environ["VL_GUIDE_PICTURES"]) if os.environ.get("VL_GUIDE_PICTURES") else None
-    room = RoomSim(env, "room", "--site", "Salons Verdelune, démo")
+    # The practice room as a newcomer finds it: Alice, Bob, Zoé and Marc are there.
+    room = RoomSim(env, "room", "--site", "Salons Verdelune, démo", users=None)
     vl = Verdelune(env, "verdelune", {"Raisons": {
         "1": "Bienvenue $N, installe-toi !", "2": "Soirée quiz à 21h, venez nombreux",
         "3": "$N, pense à lire les règles du salon", "7": "merci de rester poli",
@@ -36,31 +37,35 @@ def main():
     step = 0
 
     def shot(what, *windows):
-        """A screenshot of the whole screen; with windows, also a guide picture of them."""
+        """A screenshot of the whole screen; with windows (from the bottom of the stack up),
+        also a guide picture of them alone, on white where none of them is."""
         nonlocal step
         step += 1
-        print("  ", env.screenshot(f"{step:02d}-{what}"))
+        screen = env.screenshot(f"{step:02d}-{what}")
+        print("  ", screen)
         if guide and windows:
             guide.mkdir(parents=True, exist_ok=True)
-            left = max(0, min(w.rect[0] for w in windows) - MARGIN)
-            top = max(0, min(w.rect[1] for w in windows) - MARGIN)
-            right = max(w.rect[2] for w in windows) + MARGIN
-            bottom = max(w.rect[3] for w in windows) + MARGIN
+            rects = [(max(0, w.rect[0]), max(0, w.rect[1]), w.rect[2], w.rect[3]) for w in windows]
+            left, top = min(r[0] for r in rects), min(r[1] for r in rects)
+            right, bottom = max(r[2] for r in rects), max(r[3] for r in rects)
+            command = ["convert", "-size", f"{right - left}x{bottom - top}", "xc:white"]
+            for x, y, x2, y2 in rects:
+                command += ["(", screen, "-crop", f"{x2 - x}x{y2 - y}+{x}+{y}", "+repage", ")",
+                            "-geometry", f"+{x - left}+{y - top}", "-composite"]
             # No metadata with a date in it: the same picture gives the same file.
-            subprocess.run(["import", "-window", "root", "-crop",
-                            f"{right - left}x{bottom - top}+{left}+{top}", "+repage", "-strip",
-                            "-define", "png:exclude-chunks=date,time", guide / f"{what}.png"],
-                           check=True, timeout=30)
+            subprocess.run([*command, "-strip", "-define", "png:exclude-chunks=date,time",
+                            guide / f"{what}.png"], check=True, timeout=30)
 
     def top(title, **kw):
         return env.wait_window(title, 10, **kw)
 
     def panel_back(nick):
-        """A double click on a user in the room's list: the panel comes back with the target."""
+        """A double click on a user in the room's list: the panel comes back with the target,
+        restored (a minimised panel may show the target already, in a 160x24 title)."""
         env.click(room.list_item_point(room.users().index(nick)), repeat=2)
         return wait(lambda: next((w for w in env.windows_titled(PANEL_TITLE)
-                                  if w.rect[0] > -1000 and env.controls(w, nick)), None), 5,
-                    f"{nick} as the target")
+                                  if w.rect[0] > -1000 and w.rect[3] - w.rect[1] > 100
+                                  and env.controls(w, nick)), None), 5, f"{nick} as the target")
 
     def menu(panel, *keys):
         env.click_text(panel, "Pseudo")
@@ -68,16 +73,13 @@ def main():
         env.xdotool("key", *keys)
 
     try:
-        for user in ("Alice", "Bob", "Zoé", "Marc"):
-            room.command(f"join {user}")
         room_window = next(w for w in env.windows("top") if w.title.startswith("Salons Verdelune"))
         main_window = env.wait_window(MAIN_TITLE, 30, having="J'ai bien lu ... Fermer cette fenêtre")
         shot("explications", main_window)
         env.click_text(main_window, "J'ai bien lu ... Fermer cette fenêtre")
-        entry = wait(lambda: env.controls(main_window, "Entrez le pseudo du roombot svp !"), 5,
-                     "the nickname entry")[0]
-        env.click((entry.centre[0], entry.centre[1] + 22))
-        env.xdotool("type", "--delay", 40, "RoomBot")
+        wait(lambda: env.controls(main_window, "Entrez le pseudo du roombot svp !"), 5,
+             "the nickname entry")
+        env.xdotool("type", "--delay", 40, "RoomBot")  # the box has the keyboard
         shot("pseudo", main_window)
         env.xdotool("key", "Return")
         env.click_text(main_window, "Connexion à la salle")
@@ -85,7 +87,7 @@ def main():
                                    if c.title.startswith("Pour connecter la room")), None),
                      10, "the attach window")
         attach = next(w for w in env.windows_titled(MAIN_TITLE) if w.visible)
-        shot("connexion", attach, room_window)
+        shot("connexion", room_window, attach)
         env.drag(label.centre, room.strip)
         panel = env.wait_window(PANEL_TITLE, 15)
         room.command("traffic 1")
@@ -119,8 +121,10 @@ def main():
 
         env.click_text(panel, "Message aux modos / bleus / verts / rouges")
         categories = top(CATEGORIES)
+        env.click(env.edits(categories)[0])
+        env.xdotool("type", "--delay", 40, "Réunion des modos à 21h")
         shot("categories", categories)
-        env.click_text(categories, "Envoi aux rouges")  # empty: sends nothing, hides it
+        env.click_text(categories, "Envoi aux rouges")  # the room says it was delivered
         room.command("join Nadia en notime")
         time.sleep(1)
         shot("room")

@@ -23,11 +23,12 @@ class SessionTest(unittest.TestCase):
 
     settings = None
     room_options = ()
+    users = ""  # in the room from the start, "A,B"; None: the practice room's own
 
     def setUp(self):
         self.env = environment()
         self.name = f"{type(self).__module__.removeprefix('test_')}-{self._testMethodName}"
-        self.s = Session(self.env, self.name, self.settings, self.room_options)
+        self.s = Session(self.env, self.name, self.settings, self.room_options, users=self.users)
         self.log, self.room = self.s.log, self.s.room
 
     def tearDown(self):

@@ -8,9 +8,13 @@ from harness import MAIN_TITLE, PANEL_TITLE, SessionTest, wait
 
 
 class Startup(SessionTest):
-    settings = {"Parametres": {"AffWarning": ""}}
+    """A first start (no room bot's nickname yet) in the practice room as it opens, then a
+    newcomer greeted by the nickname after the time of the join line."""
+    settings = {"Parametres": {"AffWarning": "", "Pseudo RoomBot": "", "SalutNouvUser": "O"},
+                "Raisons": {"1": "Bienvenue $N !"}}
+    users = None
 
-    def test_first_window_shows_the_explanations(self):
+    def test_first_start_explanations_nickname_then_a_greeting(self):
         main = self.env.wait_window(MAIN_TITLE, 30, having="J'ai bien lu ... Fermer cette fenêtre")
         for text in ("Explications à lire la première fois !",
                      "Ne pas montrer ce message la prochaine fois"):
@@ -18,6 +22,15 @@ class Startup(SessionTest):
         self.assertIn("auteur@verdelune.example.org",
                       [self.env.text(c.hwnd) for c in self.env.edits(main)])
         self.shot("explanations")
+        self.env.click_text(main, "J'ai bien lu ... Fermer cette fenêtre")
+        wait(lambda: self.env.controls(main, "Entrez le pseudo du roombot svp !"), 5, "the box")
+        self.env.type("RoomBot")  # no click: the box has the keyboard, or no line names it
+        self.env.xdotool("key", "Return")
+        self.s.open_panel()
+        self.s.pick("Alice")  # there from the start
+        since = self.log.mark()
+        self.room.command("line (12:00) Join: Tim")
+        self.sent("Bienvenue Tim !", since)
 
 
 class FullPanel(SessionTest):

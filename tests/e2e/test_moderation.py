@@ -10,17 +10,14 @@ class Scenario(SessionTest):
     settings = {"Parametres": {"Signekick": "O"},
                 "Raisons": {"1": "Bienvenue $N !", "2": "Soirée quiz à 21h",
                             "7": "merci de rester poli", "14": "flood", "15": "insultes"}}
-    users = ()
 
     def setUp(self):
         super().setUp()
-        for user in self.users:
-            self.room.command(f"join {user}")
         self.s.open_panel()
 
 
 class Commands(Scenario):
-    users = ("Alice", "Zoé")
+    users = "Alice,Zoé"
 
     def test_pick_then_every_command_button(self):
         for caption, verb in [("Coupe/Remet micro", "swmic"), ("Coupe micro perm.", "blocmic"),
@@ -41,7 +38,7 @@ class Commands(Scenario):
 
 
 class Reasons(Scenario):
-    users = ("Bob", "Carl")
+    users = "Bob,Carl"
 
     def test_a_picked_reason_and_a_typed_one(self):
         since = self.press(self.s.pick("Bob"), "Kick")
@@ -59,7 +56,7 @@ class Reasons(Scenario):
 
 
 class WarningAndGreeting(Scenario):
-    users = ("Dan",)
+    users = "Dan"
 
     def test_a_warning_and_a_greeting_with_the_nickname(self):
         since = self.press(self.s.pick("Dan"), "Avertir")
@@ -76,7 +73,7 @@ class WarningAndGreeting(Scenario):
 
 
 class PhraseEditor(Scenario):
-    users = ("Eve",)
+    users = "Eve"
 
     def test_a_saved_phrase_is_used_at_once(self):
         self.menu(self.env.wait_window(PANEL_TITLE), "Return", "Down", "Return")

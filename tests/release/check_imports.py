@@ -1,7 +1,8 @@
 # The executables start on Windows 7 SP1: none imports a DLL or a function that only a later
 # Windows has (the loader refuses to start a program with a missing import). Reads the PE
 # import directory itself; what the program looks up at run time (GetProcAddress) is not in it.
-# What Windows 7 lacks is listed in windows7-absent.txt.
+# What Windows 7 lacks is listed in windows7-absent.txt. And verdelune.exe and roomsim.exe each
+# carry their own icon, assets/NAME.ico: every image of it lies in the executable's resources.
 #     check_imports.py EXE...
 import struct
 import sys
@@ -46,15 +47,21 @@ def main():
             absent.setdefault(dll.strip(), set()).update(names.split())
     faults = []
     for exe in sys.argv[1:]:
-        pairs = list(imports(exe))
+        pairs, name = list(imports(exe)), Path(exe).stem
+        if name in ("verdelune", "roomsim"):
+            icon = (Path(__file__).parents[2] / "assets" / f"{name}.ico").read_bytes()
+            data = Path(exe).read_bytes()
+            if not all(icon[at:at + size] in data for size, at in
+                       (struct.unpack_from("<II", icon, 14 + 16 * i) for i in range(icon[4]))):
+                faults.append(f"{exe}: the images of assets/{name}.ico are not in its resources")
         if "kernel32.dll" not in {dll.lower() for dll, _ in pairs}:
             faults.append(f"{exe}: no kernel32.dll among its imports: the table was misread")
         faults += [f"{Path(exe).name}: {dll}!{name}" for dll, name in pairs
                    for pattern, names in absent.items()
                    if fnmatch(dll.lower(), pattern) and ("*" in names or name in names)]
     if faults:
-        sys.exit("imports that Windows 7 SP1 lacks:\n" + "\n".join(faults))
-    print("imports found on Windows 7 SP1:", ", ".join(Path(e).name for e in sys.argv[1:]))
+        sys.exit("imports that Windows 7 SP1 lacks, or icons missing:\n" + "\n".join(faults))
+    print("Windows 7 SP1 imports, icons:", ", ".join(Path(e).name for e in sys.argv[1:]))
 
 
 main()

@@ -2,7 +2,7 @@ execute_process(COMMAND ${PYTHON} ${GENERATOR} ${OUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "the asset generator failed")
 endif()
-foreach(file H_MOVE.CUR ding-dong1.wav verdelune.ico)
+foreach(file H_MOVE.CUR ding-dong1.wav verdelune.ico roomsim.ico)
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${file} ${ASSETS}/${file}
                   RESULT_VARIABLE differ)
   if(differ)

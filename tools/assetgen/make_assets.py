@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Makes the program's data files: the hand pointer H_MOVE.CUR (a 32x32 cursor), the entry
 sound ding-dong1.wav (a two-tone chime) and the executable's icon verdelune.ico (the crescent
-of the main window, 16, 32, 48 and 256 pixels). All are drawn and synthesised here, so that
+of the main window, 16, 32, 48 and 256 pixels) and the practice room's roomsim.ico (a speech
+bubble, the same sizes). All are drawn and synthesised here, so that
 the project owns them. Output is deterministic: run it again and the files are the same.
 
     make_assets.py OUTPUT_FOLDER
@@ -89,38 +90,80 @@ GREEN, RIM = (0x3C, 0xB0, 0x43), (0x1E, 0x6B, 0x2A)
 ICON_SIZES = (16, 32, 48, 256)
 
 
+def rgba_rows(size, paint):
+    """An image whose pixel colours are the mean of `paint` over 4x4 samples a pixel: paint
+    takes a sample's place in pixels and gives an RGB colour, or None where it is transparent.
+    Rows top first, RGBA."""
+    rows = []
+    for y in range(size):
+        row = bytearray()
+        for x in range(size):
+            samples = [c for sy in range(4) for sx in range(4)
+                       if (c := paint(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4)) is not None]
+            if not samples:
+                row += bytes(4)
+                continue
+            colour = [sum(channel) // len(samples) for channel in zip(*samples)]
+            row += bytes((*colour, len(samples) * 255 // 16))
+        rows.append(bytes(row))
+    return rows
+
+
 def crescent_rgba(size):
     """The emblem as the main window draws it (platform/win32/Emblem.cpp): a green disc with a
-    darker rim, less a disc up and to the right; here the bite is transparent and the edges
-    are smoothed by 4x4 samples a pixel. Rows top first, RGBA."""
+    darker rim, less a disc up and to the right; here the bite is transparent."""
     radius = size * 9 / 20
     centre = size / 2
     rim = max(1.0, radius / 12)  # a wider rim than on screen, or 16 px would lose it
     shift = radius * 9 / 20
     bite = (centre + shift, centre - shift / 2, radius * 17 / 20)
-    rows = []
-    for y in range(size):
-        row = bytearray()
-        for x in range(size):
-            green = edge = 0
-            for sy in range(4):
-                for sx in range(4):
-                    px, py = x + (sx + 0.5) / 4, y + (sy + 0.5) / 4
-                    d = math.hypot(px - centre, py - centre)
-                    if d > radius or math.hypot(px - bite[0], py - bite[1]) < bite[2]:
-                        continue
-                    if d > radius - rim:
-                        edge += 1
-                    else:
-                        green += 1
-            covered = green + edge
-            if covered == 0:
-                row += bytes(4)
-                continue
-            colour = [(g * green + r * edge) // covered for g, r in zip(GREEN, RIM)]
-            row += bytes((*colour, covered * 255 // 16))
-        rows.append(bytes(row))
-    return rows
+
+    def paint(px, py):
+        d = math.hypot(px - centre, py - centre)
+        if d > radius or math.hypot(px - bite[0], py - bite[1]) < bite[2]:
+            return None
+        return RIM if d > radius - rim else GREEN
+    return rgba_rows(size, paint)
+
+
+BLUE, BLUE_RIM, WHITE = (0x3A, 0x7B, 0xD5), (0x1F, 0x4E, 0x8C), (0xFF, 0xFF, 0xFF)
+
+
+def bubble_rgba(size):
+    """The practice room's icon (roomsim.exe), not to be taken for the program's crescent: a
+    blue speech bubble with a darker rim and a tail down to the left, three white dots of
+    talk inside. Drawn on a unit square, then scaled."""
+    rim = max(1 / size, 1 / 24)
+    left, top, right, bottom, corner = 0.06, 0.10, 0.94, 0.70, 0.2
+    tail = ((0.22, 0.62), (0.44, 0.62), (0.14, 0.93))  # its top edge lies inside the bubble
+
+    def in_box(u, v, inset):  # the rounded rectangle shrunk by `inset`
+        r = corner - inset
+        cx = min(max(u, left + corner), right - corner)
+        cy = min(max(v, top + corner), bottom - corner)
+        return math.hypot(u - cx, v - cy) <= r
+
+    def in_tail(u, v, inset):  # the triangle, its two outer edges moved in by `inset`
+        (ax, ay), (bx, by), (cx, cy) = tail
+        if v < ay:
+            return False
+        for (x0, y0), (x1, y1) in (((ax, ay), (cx, cy)), ((cx, cy), (bx, by))):
+            side = ((x1 - x0) * (v - y0) - (y1 - y0) * (u - x0)) / math.hypot(x1 - x0, y1 - y0)
+            if side > -inset:
+                return False
+        return True
+
+    def paint(px, py):
+        u, v = px / size, py / size
+        # On pixel corners at 16 and 32 px, so that the small dots stay sharp.
+        if any(math.hypot(u - x, v - 0.375) <= 0.07 for x in (0.3125, 0.5, 0.6875)):
+            return WHITE
+        if in_box(u, v, rim) or in_tail(u, v, rim):
+            return BLUE
+        if in_box(u, v, 0) or in_tail(u, v, 0):
+            return BLUE_RIM
+        return None
+    return rgba_rows(size, paint)
 
 
 def png_bytes(size, rows):
@@ -149,10 +192,10 @@ def dib_bytes(size, rows):
     return header + pixels + mask
 
 
-def icon_bytes():
+def icon_bytes(draw):
     # The 256-pixel image as PNG, as Windows expects it from Vista on; the others as bitmaps,
     # which every version reads.
-    images = [(png_bytes if size == 256 else dib_bytes)(size, crescent_rgba(size))
+    images = [(png_bytes if size == 256 else dib_bytes)(size, draw(size))
               for size in ICON_SIZES]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
@@ -167,7 +210,8 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     (out / "H_MOVE.CUR").write_bytes(cursor_bytes())
     (out / "ding-dong1.wav").write_bytes(chime_bytes())
-    (out / "verdelune.ico").write_bytes(icon_bytes())
+    (out / "verdelune.ico").write_bytes(icon_bytes(crescent_rgba))
+    (out / "roomsim.ico").write_bytes(icon_bytes(bubble_rgba))
 
 
 if __name__ == "__main__":

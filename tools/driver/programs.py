@@ -134,8 +134,8 @@ class Verdelune:
 class Session:
     """A room simulator and a Verdelune beside it, with the usual settings."""
 
-    def __init__(self, env, name, settings=None, room_options=(), installed=None):
-        self.env, self.room = env, RoomSim(env, name, *room_options)
+    def __init__(self, env, name, settings=None, room_options=(), installed=None, users=""):
+        self.env, self.room = env, RoomSim(env, name, *room_options, users=users)
         self.log, settings = self.room.log, settings or {}
         self.vl = Verdelune(env, name + "-verdelune", {**settings, "Parametres": {
             "AffWarning": "N", "Pseudo RoomBot": "RoomBot", **settings.get("Parametres", {})}},

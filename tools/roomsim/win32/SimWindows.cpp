@@ -4,6 +4,7 @@
 #include "ChatBox.h"
 #include "ManualMenu.h"
 #include "RoomLayout.h"
+#include "RoomSimResources.h"
 #include "roomsim/Text.h"
 
 #include "crypto/BotAnswer.h"
@@ -60,6 +61,7 @@ bool SimWindows::RegisterClasses() {
   WNDCLASSW wc{};
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(VL_IDI_ROOMSIM));
   const struct {
     const wchar_t* name;
     WNDPROC proc;
