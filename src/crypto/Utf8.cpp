@@ -84,10 +84,14 @@ std::string ToUtf8(std::wstring_view text) {
 std::wstring FromUtf8(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
+  AppendFromUtf8(out, bytes);
+  return out;
+}
+
+void AppendFromUtf8(std::wstring& out, std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size())
     AppendWide(out, DecodeOne(bytes, i));
-  return out;
 }
 
 }  // namespace vl

@@ -10,5 +10,7 @@ namespace vl {
 // Malformed input (a bad UTF-8 sequence, a lone surrogate) becomes U+FFFD.
 std::string ToUtf8(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
+// The decoded text added at the end of `out`.
+void AppendFromUtf8(std::wstring& out, std::string_view bytes);
 
 }  // namespace vl

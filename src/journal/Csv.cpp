@@ -1,5 +1,7 @@
 #include "journal/Csv.h"
 
+#include <algorithm>
+
 namespace vl {
 
 std::string CsvRow(const CsvFields& fields) {
@@ -21,42 +23,45 @@ std::string CsvRow(const CsvFields& fields) {
   return row + "\r\n";
 }
 
-CsvRead ReadCsvRow(std::string_view text, std::size_t at) {
-  CsvRead out;
-  std::string field;
-  bool quoted = false;
+void ReadCsvRow(std::string_view text, std::size_t at, CsvRead& out) {
+  std::size_t used = 0;
+  const auto field = [&out, &used]() -> std::string& {
+    if (used == out.fields.size()) out.fields.emplace_back();
+    std::string& f = out.fields[used++];
+    f.clear();
+    return f;
+  };
+  out.whole = false;
   std::size_t i = at;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (quoted) {
-      if (c != '"') {
-        field += c;
-      } else if (i + 1 < text.size() && text[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else {
-        quoted = false;
+  while (true) {
+    std::string& f = field();
+    if (i < text.size() && text[i] == '"') {
+      // Quoted: up to the quote that is not doubled, then to the field's end as it stands.
+      for (++i; i < text.size(); ++i) {
+        if (text[i] != '"') {
+          f += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '"') {
+          f += '"';
+          ++i;
+        } else {
+          ++i;
+          break;
+        }
       }
-      ++i;
-      continue;
     }
-    if (c == '"' && field.empty()) {
-      quoted = true;
-    } else if (c == ',') {
-      out.fields.push_back(std::move(field));
-      field.clear();
-    } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
-      out.next = i + (c == '\r' ? 2 : 1);
+    const std::size_t end = std::min(text.find_first_of(",\n", i), text.size());
+    std::size_t stop = end;
+    if (end < text.size() && text[end] == '\n' && end > i && text[end - 1] == '\r') --stop;
+    f.append(text.substr(i, stop - i));
+    if (end == text.size()) break;
+    i = end + 1;
+    if (text[end] == '\n') {
       out.whole = true;
       break;
-    } else {
-      field += c;
     }
-    ++i;
   }
-  out.fields.push_back(std::move(field));
-  if (!out.whole) out.next = text.size();
-  return out;
+  out.fields.resize(used);
+  out.next = out.whole ? i : text.size();
 }
 
 }  // namespace vl

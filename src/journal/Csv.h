@@ -19,8 +19,9 @@ struct CsvRead {
   bool whole = false;    // its line end was reached outside a quote before the text ended
 };
 
-// The row that starts at `at`. A stray quote inside an unquoted field is kept as a
-// character, as spreadsheets read it.
-CsvRead ReadCsvRow(std::string_view text, std::size_t at);
+// The row that starts at `at`, into `out`, whose fields keep their room from one row to the
+// next (a long file is read without a new string per field). A stray quote inside an
+// unquoted field is kept as a character, as spreadsheets read it.
+void ReadCsvRow(std::string_view text, std::size_t at, CsvRead& out);
 
 }  // namespace vl

@@ -25,42 +25,45 @@ bool FoldedContains(std::wstring_view text, std::wstring_view what) {
 }
 
 // "2026-12-09T10:05:00+01:00" as "09/12/2026 10:05"; any other text as it stands.
-std::wstring ShortDate(const std::wstring& iso, const wchar_t* beforeTime = L" ") {
-  if (iso.size() < 16 || iso[4] != L'-' || iso[10] != L'T') return iso;
-  return iso.substr(8, 2) + L"/" + iso.substr(5, 2) + L"/" + iso.substr(0, 4) + beforeTime +
-         iso.substr(11, 5);
+std::wstring ShortDate(std::wstring_view iso, const wchar_t* beforeTime = L" ") {
+  if (iso.size() < 16 || iso[4] != L'-' || iso[10] != L'T') return std::wstring(iso);
+  std::wstring text(iso.substr(8, 2));
+  ((text += L'/') += iso.substr(5, 2)) += L'/';
+  ((text += iso.substr(0, 4)) += beforeTime) += iso.substr(11, 5);
+  return text;
 }
 
 }  // namespace
 
-std::vector<std::size_t> MatchingRows(const std::vector<JournalRow>& rows,
+std::vector<std::size_t> MatchingRows(const std::vector<JournalEntry>& rows,
                                       std::wstring_view filter) {
   std::vector<std::size_t> found;
   for (std::size_t i = rows.size(); i-- > 0;) {
-    if (filter.empty() || FoldedContains(rows[i].target, filter)) found.push_back(i);
+    if (filter.empty() || FoldedContains(rows[i].Target(), filter)) found.push_back(i);
   }
   return found;
 }
 
-std::wstring RowText(const JournalRow& r) {
-  std::wstring text = ShortDate(r.when) + L"  " + r.action;
-  if (!r.target.empty()) text += L"  " + r.target;
-  if (!r.reason.empty()) text += L" : " + r.reason;
-  if (!r.moderator.empty()) text += L"  (par " + r.moderator + L")";
-  if (r.state != kStateSent) text += L"  [" + r.state + L"]";
+std::wstring RowText(const JournalEntry& r) {
+  std::wstring text = ShortDate(r.When());
+  (text += L"  ") += r.Action();
+  if (!r.Target().empty()) (text += L"  ") += r.Target();
+  if (!r.Reason().empty()) (text += L" : ") += r.Reason();
+  if (!r.Moderator().empty()) ((text += L"  (par ") += r.Moderator()) += L")";
+  if (r.State() != kStateSent) ((text += L"  [") += r.State()) += L"]";
   return text;
 }
 
-std::wstring HistorySummary(const std::vector<JournalRow>& rows, std::wstring_view nick) {
+std::wstring HistorySummary(const std::vector<JournalEntry>& rows, std::wstring_view nick) {
   if (nick.empty()) return {};
   std::vector<std::pair<std::wstring, int>> counts;  // in the order first met
-  const JournalRow* last = nullptr;
-  for (const JournalRow& r : rows) {
-    if (r.state != kStateSent || !FoldedEqual(r.target, nick)) continue;
+  const JournalEntry* last = nullptr;
+  for (const JournalEntry& r : rows) {
+    if (r.State() != kStateSent || !FoldedEqual(r.Target(), nick)) continue;
     auto it = std::find_if(counts.begin(), counts.end(),
-                           [&r](const auto& c) { return c.first == r.action; });
+                           [&r](const auto& c) { return c.first == r.Action(); });
     if (it == counts.end()) {
-      counts.emplace_back(r.action, 1);
+      counts.emplace_back(std::wstring(r.Action()), 1);
     } else {
       ++it->second;
     }
@@ -73,7 +76,8 @@ std::wstring HistorySummary(const std::vector<JournalRow>& rows, std::wstring_vi
     if (i != 0) text += L", ";
     text += std::to_wstring(counts[i].second) + L" × " + counts[i].first;
   }
-  return text + L". Dernière : " + last->action + L" le " + ShortDate(last->when, L" à ") + L".";
+  ((text += L". Dernière : ") += last->Action()) += L" le ";
+  return text + ShortDate(last->When(), L" à ") + L".";
 }
 
 }  // namespace vl

@@ -34,12 +34,15 @@ JournalContents ParseJournal(std::string_view text, std::uint64_t skippedBytes) 
   JournalContents out;
   out.skippedBytes = skippedBytes;
   if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+  out.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+  CsvRead read;
   for (std::size_t at = 0; at < text.size();) {
-    CsvRead read = ReadCsvRow(text, at);
+    ReadCsvRow(text, at, read);
     const bool header = at == 0 && skippedBytes == 0 && read.fields[0] == "Date et heure";
     const bool blank = read.whole && read.fields.size() == 1 && read.fields[0].empty();
-    std::optional<JournalRow> row = read.whole ? JournalRowFrom(read.fields) : std::nullopt;
-    if (row && !header && !row->when.empty()) {
+    std::optional<JournalEntry> row =
+        read.whole && !header ? JournalEntry::FromCsv(read.fields) : std::nullopt;
+    if (row && !row->When().empty()) {
       out.rows.push_back(std::move(*row));
     } else if (!header && !blank) {
       ++out.damagedRows;
@@ -54,7 +57,7 @@ JournalContents ReadJournal(Platform& platform, const std::wstring& path, std::s
   const auto length = platform.profile().FileLength(path);
   if (!length) return {};
   const std::uint64_t start = *length > maxBytes ? *length - maxBytes : 0;
-  const auto bytes = platform.files().Read(path, start, maxBytes);
+  const auto bytes = platform.files().Read(path, start, static_cast<std::size_t>(*length - start));
   if (!bytes) {
     JournalContents none;
     none.readable = false;

@@ -16,7 +16,7 @@ namespace vl {
 inline constexpr std::size_t kMaxJournalBytes = 48u << 20;
 
 struct JournalContents {
-  std::vector<JournalRow> rows;    // in the file's order, the oldest first
+  std::vector<JournalEntry> rows;  // in the file's order, the oldest first
   std::uint64_t skippedBytes = 0;  // the start of a journal too long to read whole
   std::size_t damagedRows = 0;     // rows that are not the journal's, or cut short
   bool readable = true;            // false when the file exists but cannot be read

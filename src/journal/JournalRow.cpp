@@ -10,18 +10,13 @@ namespace {
 
 constexpr std::size_t kColumns = 8;
 
-bool NeedsGuard(const std::string& field) {
+bool NeedsGuard(std::string_view field) {
   return !field.empty() && std::string_view("=+-@\t\r'").find(field[0]) != std::string::npos;
 }
 
 std::string Guarded(const std::wstring& field) {
   std::string text = ToUtf8(field);
   return NeedsGuard(text) ? "'" + text : text;
-}
-
-std::wstring Unguarded(const std::string& field) {
-  const bool guarded = field.size() > 1 && field[0] == '\'' && NeedsGuard(field.substr(1));
-  return FromUtf8(guarded ? std::string_view(field).substr(1) : std::string_view(field));
 }
 
 }  // namespace
@@ -36,10 +31,28 @@ std::string JournalCsvRow(const JournalRow& r) {
                  Guarded(r.target), Guarded(r.reason), Guarded(r.line), Guarded(r.state)});
 }
 
-std::optional<JournalRow> JournalRowFrom(const CsvFields& f) {
-  if (f.size() != kColumns) return std::nullopt;
-  return JournalRow{Unguarded(f[0]), Unguarded(f[1]), Unguarded(f[2]), Unguarded(f[3]),
-                    Unguarded(f[4]), Unguarded(f[5]), Unguarded(f[6]), Unguarded(f[7])};
+JournalEntry::JournalEntry(const JournalRow& r) {
+  std::size_t i = 0;
+  for (const std::wstring* f :
+       {&r.when, &r.room, &r.moderator, &r.action, &r.target, &r.reason, &r.line, &r.state})
+    Add(i++, *f);
+}
+
+std::optional<JournalEntry> JournalEntry::FromCsv(const CsvFields& fields) {
+  if (fields.size() != kColumns) return std::nullopt;
+  JournalEntry entry;
+  std::size_t bytes = 0;
+  for (const std::string& f : fields)
+    bytes += f.size();
+  entry.text_.reserve(bytes);
+  for (std::size_t i = 0; i < kColumns; ++i) {
+    const std::string& f = fields[i];
+    const bool guarded =
+        f.size() > 1 && f[0] == '\'' && NeedsGuard(std::string_view(f).substr(1, 1));
+    AppendFromUtf8(entry.text_, std::string_view(f).substr(guarded ? 1 : 0));
+    entry.ends_[i] = static_cast<std::uint32_t>(entry.text_.size());
+  }
+  return entry;
 }
 
 std::wstring IsoTime(const LocalTime& t) {

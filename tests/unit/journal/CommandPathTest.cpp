@@ -15,7 +15,7 @@ const std::wstring kJournalPath = L"C:\\Verdelune\\journal.csv";
 
 class CommandPathTest : public OpenPanelTest {
  protected:
-  std::vector<JournalRow> Journaled() { return ReadJournal(fake, kJournalPath).rows; }
+  std::vector<JournalEntry> Journaled() { return ReadJournal(fake, kJournalPath).rows; }
   FakeWindow& InputBox() { return fake.desktop().Window(room.input); }
 };
 
@@ -33,22 +33,22 @@ TEST_F(CommandPathTest, EachCommandIsJournaledWithTheLineTheRoomReceived) {
   fake.Click((*app.EnvoimsgWindow())[L"ReyCommand3"]);
 
   const Lines sent = Sent();
-  const std::vector<JournalRow> rows = Journaled();
+  const std::vector<JournalEntry> rows = Journaled();
   ASSERT_EQ(rows.size(), 4u);
   ASSERT_EQ(sent.size(), 4u);
   const wchar_t* actions[] = {L"kick", L"avertissement", L"couleur noire", L"message aux rouges"};
   const wchar_t* reasons[] = {L"non respect des CGU", L"dernier avertissement", L"",
                               L"réunion à 21 h"};
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(rows[i].line, sent[i]);
-    EXPECT_EQ(rows[i].action, actions[i]);
-    EXPECT_EQ(rows[i].reason, reasons[i]);
-    EXPECT_EQ(rows[i].target, i < 3 ? zoe : L"");
-    EXPECT_EQ(rows[i].moderator, L"Modo");
-    EXPECT_EQ(rows[i].room, L"Salle");
-    EXPECT_EQ(rows[i].state, kStateSent);
+    EXPECT_EQ(rows[i].Line(), sent[i]);
+    EXPECT_EQ(rows[i].Action(), actions[i]);
+    EXPECT_EQ(rows[i].Reason(), reasons[i]);
+    EXPECT_EQ(rows[i].Target(), i < 3 ? zoe : L"");
+    EXPECT_EQ(rows[i].Moderator(), L"Modo");
+    EXPECT_EQ(rows[i].Room(), L"Salle");
+    EXPECT_EQ(rows[i].State(), kStateSent);
   }
-  EXPECT_EQ(rows[0].when, L"2026-12-09T10:00:01+01:00");
+  EXPECT_EQ(rows[0].When(), L"2026-12-09T10:00:01+01:00");
   EXPECT_TRUE(fake.fakeProfile().FileBytes(kJournalPath).starts_with(JournalHead()));
 
   // The window opens on the target's three commands, the newest first, and its history.
@@ -80,12 +80,12 @@ TEST_F(CommandPathTest, ALineTheClientDroppedIsJournaledAsNotSentInItsTurn) {
   InputBox().takesLinesLate = false;
   Click(L"ReyCommand9");
   fake.Advance(300);
-  const std::vector<JournalRow> rows = Journaled();
+  const std::vector<JournalEntry> rows = Journaled();
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].state, kStateNotSent);
-  EXPECT_EQ(rows[1].state, kStateNotSent);
-  EXPECT_EQ(rows[2].action, L"dépunition");
-  EXPECT_EQ(rows[2].state, kStateSent);
+  EXPECT_EQ(rows[0].State(), kStateNotSent);
+  EXPECT_EQ(rows[1].State(), kStateNotSent);
+  EXPECT_EQ(rows[2].Action(), L"dépunition");
+  EXPECT_EQ(rows[2].State(), kStateSent);
 }
 
 TEST_F(CommandPathTest, AnUnwritableJournalIsToldOnceAndTheCommandsStillGoOut) {
@@ -101,7 +101,7 @@ TEST_F(CommandPathTest, AnUnwritableJournalIsToldOnceAndTheCommandsStillGoOut) {
   Click(L"ReyCommand9");
   const JournalContents read = ReadJournal(fake, kJournalPath);
   ASSERT_EQ(read.rows.size(), 1u) << "a half row left by another writer stays apart";
-  EXPECT_EQ(read.rows[0].action, L"dépunition");
+  EXPECT_EQ(read.rows[0].Action(), L"dépunition");
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ TEST(JournalFileTest, HostileFieldsComeBackExactlyAndCutRowsAreLeftOut) {
   JournalContents read = ParseJournal(file + "2026-12-09T11:00:00+01:00,Salle,\"cut", 0);
   ASSERT_EQ(read.rows.size(), std::size(nasty));
   for (std::size_t i = 0; i < read.rows.size(); ++i) {
-    EXPECT_EQ(read.rows[i].target, nasty[i]);
-    EXPECT_EQ(read.rows[i].reason, nasty[i]);
+    EXPECT_EQ(read.rows[i].Target(), nasty[i]);
+    EXPECT_EQ(read.rows[i].Reason(), nasty[i]);
   }
   EXPECT_EQ(read.damagedRows, 1u) << "the half row at the end";
   EXPECT_EQ(SkippedNote(read), L"1 ligne abîmée a été ignorée.");
@@ -49,7 +49,7 @@ TEST(JournalFileTest, AnOverlongJournalIsReadFromItsFirstWholeRowNearTheEnd) {
   fake.fakeProfile().PutFile(path, file);
   JournalContents read = ReadJournal(fake, path, 1000);
   ASSERT_FALSE(read.rows.empty());
-  EXPECT_EQ(read.rows.back().target, L"U99");
+  EXPECT_EQ(read.rows.back().Target(), L"U99");
   EXPECT_EQ(read.damagedRows, 0u) << "resumes at a row's start, not inside a reason";
   EXPECT_GT(read.skippedBytes, file.size() - 1000);
   EXPECT_NE(SkippedNote(read).find(L"trop long"), std::wstring::npos);
@@ -57,7 +57,7 @@ TEST(JournalFileTest, AnOverlongJournalIsReadFromItsFirstWholeRowNearTheEnd) {
 }
 
 TEST(JournalFileTest, TheFilterFindsANicknameInAnyCaseAndTheSummaryCountsWhatWasSent) {
-  const std::vector<JournalRow> rows = {
+  const std::vector<JournalEntry> rows = {
       Row(L"2026-12-08T09:00:00+01:00", L"avertissement", L"Zoé"),
       Row(L"2026-12-08T09:05:00+01:00", L"kick", L"Bob"),
       Row(L"2026-12-09T10:30:00+01:00", L"avertissement", L"ZOÉ"),
