@@ -31,7 +31,7 @@ SentLine WindowContext::SendCommand(const Command& command) const {
                   .action = ActionName(command.action),
                   .target = command.target,
                   .reason = command.reason.value_or(L""),
-                  .line = line},
+                  .line = line.substr(0, line.find(L'\0'))},  // what the room received
                  sent);
   return sent;
 }
