@@ -82,6 +82,25 @@ TEST_F(Contract, AWindowThatHasGoneGivesTheFailedResults) {
 // pause or under a message box. `order` has the ticks as they came, the hold in brackets.
 // {name, the fast and the slow period, the time passing, the pause or the box (ms, or 0)}
 using TimerCase = std::tuple<const char*, int, int, int, int, int>;
+// The journal's file: appends create it or add at its end, bytes come back whole from an
+// offset, a missing file gives nothing; and the calendar is a plausible local date.
+TEST_F(Contract, AFileIsAppendedToAndReadBackFromAnOffset) {
+  const std::wstring path = p.profile().ExecutableFolder() + L"\\contract-append.csv";
+  desk->RemoveFile(path);
+  EXPECT_FALSE(p.files().Read(path, 0, 8));
+  EXPECT_TRUE(p.files().Append(path, "ab\r\n"));
+  EXPECT_TRUE(p.files().Append(path, std::string("c\0\xC3\xA9", 4)));
+  EXPECT_EQ(p.profile().FileLength(path), 8u);
+  EXPECT_EQ(p.files().Read(path, 2, 100), std::string("\r\nc\0\xC3\xA9", 6));
+  EXPECT_EQ(p.files().Read(path, 1, 2), "b\r");
+  EXPECT_EQ(p.files().Read(path, 20, 4), "");
+  desk->RemoveFile(path);
+  const vl::LocalTime t = p.clock().LocalNow();
+  EXPECT_TRUE(t.year >= 2024 && t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= 31 &&
+              t.hour < 24 && t.minute < 60 && t.offsetMinutes % 15 == 0 &&
+              t.offsetMinutes >= -12 * 60 && t.offsetMinutes <= 14 * 60);
+}
+
 class ContractTimers : public Contract, public ::testing::WithParamInterface<TimerCase> {};
 
 TEST_P(ContractTimers, Tick) {

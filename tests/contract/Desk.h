@@ -22,6 +22,7 @@ struct Desk {
   virtual std::vector<WindowHandle> MakeRoom(const std::wstring& title, const Names& classes) = 0;
   virtual void Destroy(WindowHandle window) = 0;
   virtual void Disable(WindowHandle window) = 0;
+  virtual void RemoveFile(const std::wstring& path) = 0;
   virtual int Clicks(WindowHandle button) = 0;  // as the button's parent has seen them
   virtual void Pass(int ms) = 0;                // with the program taking its events
   // The next message box stays up while `ms` pass, then is answered; `shown` gets its text.

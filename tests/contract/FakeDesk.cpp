@@ -22,6 +22,7 @@ struct FakeDesk : Desk {
   }
   void Destroy(WindowHandle window) override { fake_.desktop().Destroy(window); }
   void Disable(WindowHandle window) override { fake_.desktop().Window(window).enabled = false; }
+  void RemoveFile(const std::wstring& path) override { fake_.fakeProfile().RemoveFile(path); }
   int Clicks(WindowHandle button) override { return clicks_[button]; }
   void Pass(int ms) override { fake_.Advance(ms); }
   void AnswerNextBox(int ms, vl::MessageBoxAnswer answer, std::wstring& shown) override {

@@ -50,6 +50,7 @@ struct Win32Desk : Desk {
   }
   void Destroy(WindowHandle window) override { DestroyWindow(reinterpret_cast<HWND>(window)); }
   void Disable(WindowHandle w) override { EnableWindow(reinterpret_cast<HWND>(w), FALSE); }
+  void RemoveFile(const std::wstring& path) override { DeleteFileW(path.c_str()); }
   int Clicks(WindowHandle button) override { return clicks[reinterpret_cast<HWND>(button)]; }
   void Pass(int ms) override { vltest::PumpFor(ms); }
   void AnswerNextBox(int ms, vl::MessageBoxAnswer answer, std::wstring& shown) override {
