@@ -68,17 +68,24 @@ Control& JournalWindow::LayOut() {
 }
 
 void JournalWindow::Open(const std::wstring& nick) {
-  journal_ = ReadJournal(ctx_.platform, ctx_.journal.Path());
   Filtre_.SetText(nick);
-  Refresh();
+  Reload();
   MoveToCornerOf(ctx_.nav.Panel());  // at each opening, where the moderator works
   Show();
   Focus(Filtre_);
 }
 
-// Over the panel, as the pickers are.
+// Over the panel, as the pickers are; a command sent while the window stood open is in the
+// list when the moderator comes back to it.
 void JournalWindow::OnActivate() {
   SetAlwaysOnTop();
+  if (ctx_.journal.Written() != readAt_) Reload();
+}
+
+void JournalWindow::Reload() {
+  readAt_ = ctx_.journal.Written();
+  journal_ = ReadJournal(ctx_.platform, ctx_.journal.Path());
+  Refresh();
 }
 
 void JournalWindow::Refresh() {

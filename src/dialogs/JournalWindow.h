@@ -26,12 +26,14 @@ class JournalWindow : public Form {
 
  private:
   Control& LayOut();  // adds the controls; returns the filter box
+  void Reload();
   void Refresh();
   void OpenFile();
 
   WindowContext ctx_;
   Control& Filtre_;
   JournalContents journal_;
+  std::size_t readAt_ = 0;  // the journal's rows written when the file was read
 };
 
 }  // namespace vl

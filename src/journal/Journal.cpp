@@ -45,6 +45,7 @@ void Journal::Write(JournalRow& row, const SentLine& sent) {
   }
   if (platform_.files().Append(path_, bytes)) {
     endChecked_ = true;
+    ++written_;
     return;
   }
   if (!failureTold_ && onFirstFailedWrite_) {

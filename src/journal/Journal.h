@@ -28,6 +28,8 @@ class Journal {
   void Record(JournalRow row, const SentLine& sent);
   // Rows whose line is still with the client.
   std::size_t Waiting() const { return waiting_.size(); }
+  // Rows written this run: a reader of the file knows whether it changed since.
+  std::size_t Written() const { return written_; }
 
  private:
   struct WaitingRow {
@@ -41,7 +43,8 @@ class Journal {
   std::wstring path_;
   FailureNotice onFirstFailedWrite_;
   bool failureTold_ = false;
-  bool endChecked_ = false;  // the file's end was looked at for a row cut short before
+  bool endChecked_ = false;
+  std::size_t written_ = 0;  // the file's end was looked at for a row cut short before
   std::deque<WaitingRow> waiting_;
   Timer settle_;
 };

@@ -63,6 +63,9 @@ TEST_F(CommandPathTest, EachCommandIsJournaledWithTheLineTheRoomReceived) {
                                           L"Dernière : couleur noire le 09/12/2026 à 10:00.");
   fake.Type(window[L"Filtre"], L"");
   EXPECT_EQ(window[L"Lignes"].Items().size(), 4u);
+  Open(L"ReyCommand12");  // sent while the window stands open: there when it comes back
+  fake.Activate(window);
+  EXPECT_EQ(window[L"Lignes"].Items().size(), 5u);
   fake.Click(window[L"Ouvrir"]);
   EXPECT_EQ(fake.fakeProfile().Opened(), std::vector<std::wstring>{kJournalPath});
   fake.fakeProfile().canOpen = false;
