@@ -88,10 +88,19 @@ std::wstring FromUtf8(std::string_view bytes) {
   return out;
 }
 
+// A run of ASCII bytes goes over in one step: most of a journal or a settings file is ASCII.
 void AppendFromUtf8(std::wstring& out, std::string_view bytes) {
   std::size_t i = 0;
-  while (i < bytes.size())
-    AppendWide(out, DecodeOne(bytes, i));
+  while (i < bytes.size()) {
+    std::size_t ascii = i;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80)
+      ++ascii;
+    const std::size_t at = out.size();
+    out.resize(at + (ascii - i));
+    for (std::size_t k = at; i < ascii; ++i, ++k)
+      out[k] = static_cast<wchar_t>(bytes[i]);
+    if (i < bytes.size()) AppendWide(out, DecodeOne(bytes, i));
+  }
 }
 
 }  // namespace vl

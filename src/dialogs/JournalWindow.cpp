@@ -70,6 +70,7 @@ Control& JournalWindow::LayOut() {
 void JournalWindow::Open(const std::wstring& nick) {
   Filtre_.SetText(nick);
   Reload();
+  Load();                            // a window not yet made cannot be moved
   MoveToCornerOf(ctx_.nav.Panel());  // at each opening, where the moderator works
   Show();
   Focus(Filtre_);

@@ -37,17 +37,15 @@ void ReadCsvRow(std::string_view text, std::size_t at, CsvRead& out) {
     std::string& f = field();
     if (i < text.size() && text[i] == '"') {
       // Quoted: up to the quote that is not doubled, then to the field's end as it stands.
-      for (++i; i < text.size(); ++i) {
-        if (text[i] != '"') {
-          f += text[i];
-        } else if (i + 1 < text.size() && text[i + 1] == '"') {
-          f += '"';
-          ++i;
-        } else {
-          ++i;
-          break;
-        }
+      for (++i; i < text.size();) {
+        const std::size_t quote = std::min(text.find('"', i), text.size());
+        f.append(text.substr(i, quote - i));
+        i = quote + 1;
+        if (quote == text.size() || i == text.size() || text[i] != '"') break;
+        f += '"';  // a doubled quote
+        ++i;
       }
+      i = std::min(i, text.size());
     }
     const std::size_t end = std::min(text.find_first_of(",\n", i), text.size());
     std::size_t stop = end;
