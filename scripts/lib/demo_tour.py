@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The demo's scripted tour, for a machine without a display: Verdelune's first start, the
 room bot's nickname, the attach by dragging the hand onto a busy simulated room, a user
-picked and kicked with a reason, the menu, the pause, the phrase editor and the categories
-window. Screenshots and the room's log are left in the folder given by VL_E2E_OUT.
+picked and kicked with a reason, the menu, the pause, the phrase editor, the categories
+window and the moderation journal. Screenshots and the room's log are left in the folder given
+by VL_E2E_OUT.
 
 With VL_GUIDE_PICTURES set to a folder, the pictures of the moderators' guide (LISEZMOI.html)
 are written there too, each cut to the windows it shows, to their very edge: nothing of a
@@ -22,6 +23,7 @@ from programs import MAIN_TITLE, PANEL_TITLE, RoomSim, Verdelune  # noqa: E402
 PICKER = "Messages de raison et d'annonces divers"
 EDITOR = "Choix d'une raison"
 CATEGORIES = "Envoi d'un message à une catégorie de users"
+JOURNAL = "Journal de modération"
 
 
 def main():
@@ -125,6 +127,18 @@ def main():
         env.xdotool("type", "--delay", 40, "Réunion des modos à 21h")
         shot("categories", categories)
         env.click_text(categories, "Envoi aux rouges")  # the room says it was delivered
+
+        # Zoé warned, then put in black: the journal window shows her history.
+        env.click_text(panel_back("Zoé"), "Avertir")
+        env.click_text(top(PICKER, having="Phrases d'avertissement (warnings)"),
+                       "merci de rester poli")
+        time.sleep(0.5)
+        env.click_text(panel_back("Zoé"), "Met noir")
+        time.sleep(0.5)
+        menu(panel_back("Zoé"), "Return", *["Down"] * 6, "Return")  # Journal de modération...
+        journal = top(JOURNAL, having="Ouvrir le fichier")
+        shot("journal", journal)
+        env.xdotool("key", "alt+F4")
         room.command("join Nadia en notime")
         time.sleep(1)
         shot("room")

@@ -8,6 +8,9 @@
 //                               program's range reader ("+line", or "-" for none), then its
 //                               length in range characters and whether the reader's own
 //                               comparison at its first read agreed ("agree" or "disagree")
+//   winprobe hold FILE          opens FILE (made if missing) sharing only reading, as a
+//                               spreadsheet holds the file it shows; prints "held", then waits
+//                               to be ended
 // A window is described by its handle (decimal), class, enabled and visible states, rectangle
 // on the screen (left,top,right,bottom) and title. Output is UTF-8, one item a line, with \\,
 // \r, \n and \0 escaped so that line ends inside a text stay visible.
@@ -98,6 +101,15 @@ int Run(int argc, wchar_t** argv) {
   const std::wstring cmd = argc > 1 ? argv[1] : L"";
   if (cmd == L"top") return EnumWindows(PrintVisible, 0), 0;
   if (argc < 3) return 2;
+  if (cmd == L"hold") {
+    if (CreateFileW(argv[2], GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL, nullptr) == INVALID_HANDLE_VALUE)
+      return 1;
+    Print(L"held");
+    std::fflush(stdout);
+    Sleep(INFINITE);  // until ended
+    return 0;
+  }
   HWND h = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(_wcstoui64(argv[2], nullptr, 10)));
   if (!IsWindow(h)) return 1;
   if (cmd == L"tree") return Tree(h, 0), 0;
