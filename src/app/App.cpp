@@ -42,20 +42,20 @@ std::wstring UnwrittenJournalNotice(const std::wstring& path) {
          L"est ouvert dans un autre programme.";
 }
 
+// The notice of a file that could not be written, in a message box of the program.
+auto Telling(Platform& p, std::wstring (*notice)(const std::wstring& path)) {
+  return [&p, notice](const std::wstring& path) {
+    p.dialogs().ShowMessage(notice(path), kProgramTitle, MessageBoxStyle::Ok);
+  };
+}
+
 }  // namespace
 
 App::App(Platform& p)
     : platform(p),
-      settings(p.profile(),
-               [&p](const std::wstring& path) {
-                 p.dialogs().ShowMessage(UnsavedSettingsNotice(path), kProgramTitle,
-                                         MessageBoxStyle::Ok);
-               }),
+      settings(p.profile(), Telling(p, UnsavedSettingsNotice)),
       journal(p, p.profile().ExecutableFolder() + L"\\" + kJournalFileName,
-              [&p](const std::wstring& path) {
-                p.dialogs().ShowMessage(UnwrittenJournalNotice(path), kProgramTitle,
-                                        MessageBoxStyle::Ok);
-              }),
+              Telling(p, UnwrittenJournalNotice)),
       context_{p, settings, records, *this, journal} {}
 
 // The windows go first: their timers and peers refer to the platform.

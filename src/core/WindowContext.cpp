@@ -11,10 +11,19 @@ const std::wstring kClientRefusesNotice =
     L"qu'administrateur, et Verdelune non. Fermez-les tous les deux, puis relancez-les de la "
     L"même façon (tous les deux normalement, ou tous les deux en tant qu'administrateur).";
 
+namespace {
+
+// A line as the room receives and echoes it: the text set in the input box ends at its first
+// NUL.
+std::wstring AsReceived(const std::wstring& line) {
+  return line.substr(0, line.find(L'\0'));
+}
+
+}  // namespace
+
 SentLine WindowContext::SendToRoom(const std::wstring& line) const {
   SentLine sent = ChatSender(platform.foreign(), platform.clock(), records.room, line);
-  // Kept as the room will echo it: the text set in the input box ends at its first NUL.
-  if (sent.WasStarted()) records.sentLines.Add(line.substr(0, line.find(L'\0')));
+  if (sent.WasStarted()) records.sentLines.Add(AsReceived(line));
   if (sent.WasRefused() && !records.clientRefusalTold) {
     records.clientRefusalTold = true;
     platform.dialogs().ShowMessage(kClientRefusesNotice, kProgramTitle, MessageBoxStyle::Ok);
@@ -31,7 +40,7 @@ SentLine WindowContext::SendCommand(const Command& command) const {
                   .action = ActionName(command.action),
                   .target = command.target,
                   .reason = command.reason.value_or(L""),
-                  .line = line.substr(0, line.find(L'\0'))},  // what the room received
+                  .line = AsReceived(line)},
                  sent);
   return sent;
 }

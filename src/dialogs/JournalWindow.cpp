@@ -24,12 +24,9 @@ JournalWindow::JournalWindow(const WindowContext& ctx)
     : Form(ctx.platform,
            FormDesign{L"Journal", L"Journal de modération", kWidth, kHeight, 0xF0F8FF}),
       ctx_(ctx),
-      Filtre_(LayOut()) {
-  Filtre_.onChange = [this] { Refresh(); };
-  (*this)[L"Ouvrir"].onClick = [this] { OpenFile(); };
-}
+      c_(LayOut()) {}
 
-Control& JournalWindow::LayOut() {
+JournalWindow::Controls JournalWindow::LayOut() {
   Add({.name = L"Label1",
        .kind = ControlKind::Label,
        .text = L"Pseudo :",
@@ -41,39 +38,42 @@ Control& JournalWindow::LayOut() {
                          .rect = {1080, 120, 3600, 315},
                          .back = 0xFFFFFF,
                          .fore = 0x000000});
-  Add({.name = L"Ouvrir",
-       .kind = ControlKind::Button,
-       .text = L"Ouvrir le fichier",
-       .rect = {kWidth - 2520, 90, 2400, 375},
-       .back = 0x80FFFF,
-       .fore = 0x004000,
-       .font = {L"Arial", 8.25, true}});
-  Add({.name = L"Resume",
-       .kind = ControlKind::Label,
-       .text = L"",
-       .rect = {120, 600, kWidth - 240, 480},  // a long history wraps to a second line
-       .fore = 0x800000,
-       .font = {L"MS Sans Serif", 8.25, true}});
-  Add({.name = L"Lignes",
-       .kind = ControlKind::List,
-       .rect = {120, 1140, kWidth - 240, 4440},
-       .back = 0xFFFFFF,
-       .fore = 0x000000});
-  Add({.name = L"Note",
-       .kind = ControlKind::Label,
-       .text = L"",
-       .rect = {120, 5700, kWidth - 240, 420},
-       .fore = 0xC00000});
-  return filter;
+  Control& open = Add({.name = L"Ouvrir",
+                       .kind = ControlKind::Button,
+                       .text = L"Ouvrir le fichier",
+                       .rect = {kWidth - 2520, 90, 2400, 375},
+                       .back = 0x80FFFF,
+                       .fore = 0x004000,
+                       .font = {L"Arial", 8.25, true}});
+  filter.onChange = [this] { Refresh(); };  // the list follows the typing
+  open.onClick = [this] { OpenFile(); };
+  Control& summary =
+      Add({.name = L"Resume",
+           .kind = ControlKind::Label,
+           .text = L"",
+           .rect = {120, 600, kWidth - 240, 480},  // a long history wraps to a second line
+           .fore = 0x800000,
+           .font = {L"MS Sans Serif", 8.25, true}});
+  Control& rows = Add({.name = L"Lignes",
+                       .kind = ControlKind::List,
+                       .rect = {120, 1140, kWidth - 240, 4440},
+                       .back = 0xFFFFFF,
+                       .fore = 0x000000});
+  Control& note = Add({.name = L"Note",
+                       .kind = ControlKind::Label,
+                       .text = L"",
+                       .rect = {120, 5700, kWidth - 240, 420},
+                       .fore = 0xC00000});
+  return {filter, summary, rows, note};
 }
 
 void JournalWindow::Open(const std::wstring& nick) {
-  Filtre_.SetText(nick);
+  c_.Filtre.SetText(nick);
   Reload();
   Load();                            // a window not yet made cannot be moved
   MoveToCornerOf(ctx_.nav.Panel());  // at each opening, where the moderator works
   Show();
-  Focus(Filtre_);
+  Focus(c_.Filtre);
 }
 
 // Over the panel, as the pickers are; a command sent while the window stood open is in the
@@ -90,24 +90,24 @@ void JournalWindow::Reload() {
 }
 
 void JournalWindow::Refresh() {
-  const std::wstring& nick = Filtre_.Text();
+  const std::wstring& nick = c_.Filtre.Text();
   const std::vector<std::size_t> found = MatchingRows(journal_.rows, nick);
   std::vector<std::wstring> items;
   items.reserve(std::min(found.size(), kJournalRowsShown));
   for (std::size_t i = 0; i < found.size() && i < kJournalRowsShown; ++i)
     items.push_back(RowText(journal_.rows[found[i]]));
-  (*this)[L"Lignes"].SetItems(std::move(items));
+  c_.Lignes.SetItems(std::move(items));
 
   std::wstring summary = HistorySummary(journal_.rows, nick);
   if (summary.empty()) summary = Thousands(journal_.rows.size()) + L" commande(s) dans le journal.";
-  (*this)[L"Resume"].SetText(summary);
+  c_.Resume.SetText(summary);
   std::wstring note = SkippedNote(journal_);
   if (found.size() > kJournalRowsShown) {
     if (!note.empty()) note += L" ";
     note += L"Seules les " + Thousands(kJournalRowsShown) + L" plus récentes sur " +
             Thousands(found.size()) + L" sont affichées : précisez le pseudo.";
   }
-  (*this)[L"Note"].SetText(note);
+  c_.Note.SetText(note);
 }
 
 void JournalWindow::OpenFile() {

@@ -25,13 +25,20 @@ class JournalWindow : public Form {
   void OnActivate() override;
 
  private:
-  Control& LayOut();  // adds the controls; returns the filter box
+  // The controls the handlers touch, bound once.
+  struct Controls {
+    Control& Filtre;
+    Control& Resume;
+    Control& Lignes;
+    Control& Note;
+  };
+  Controls LayOut();  // adds the controls
   void Reload();
   void Refresh();
   void OpenFile();
 
   WindowContext ctx_;
-  Control& Filtre_;
+  Controls c_;
   JournalContents journal_;
   std::size_t readAt_ = 0;  // the journal's rows written when the file was read
 };

@@ -26,8 +26,6 @@ class Journal {
   const std::wstring& Path() const { return path_; }
   // The row of a command, stamped now; its state follows what became of the line.
   void Record(JournalRow row, const SentLine& sent);
-  // Rows whose line is still with the client.
-  std::size_t Waiting() const { return waiting_.size(); }
   // Rows written this run: a reader of the file knows whether it changed since.
   std::size_t Written() const { return written_; }
 

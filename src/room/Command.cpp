@@ -1,37 +1,42 @@
 #include "room/Command.h"
 
+#include <iterator>
+
 #include "room/BotLines.h"
 
 namespace vl {
 namespace {
 
-const std::wstring* VerbOf(Action action) {
-  switch (action) {
-    case Action::WhoWatches:
-      return &verb::kMatequi;
-    case Action::WatchedBy:
-      return &verb::kMateparqui;
-    case Action::Black:
-      return &verb::kNoir;
-    case Action::Blue:
-      return &verb::kBleu;
-    case Action::SwitchMic:
-      return &verb::kSwmic;
-    case Action::BlockMic:
-      return &verb::kBlocmic;
-    case Action::Unpunish:
-      return &verb::kDepuni;
-    case Action::BanMonth:
-      return &verb::kBan1;
-    case Action::BanForever:
-      return &verb::kBan2;
-    case Action::Kick:
-      return &verb::kKick;
-    case Action::Punish:
-      return &verb::kPuni;
-    default:
-      return nullptr;
-  }
+struct ActionWords {
+  const std::wstring* verb;  // the room bot's verb; nullptr for the plain lines and messages
+  const wchar_t* name;
+};
+
+// In the order of Action.
+const ActionWords kWords[] = {
+    {&verb::kMatequi, L"regarde qui"},
+    {&verb::kMateparqui, L"regardé par qui"},
+    {&verb::kNoir, L"couleur noire"},
+    {&verb::kBleu, L"couleur bleue"},
+    {&verb::kSwmic, L"coupe/remet micro"},
+    {&verb::kBlocmic, L"micro coupé (permanent)"},
+    {&verb::kDepuni, L"dépunition"},
+    {&verb::kBan1, L"ban 1 mois"},
+    {&verb::kBan2, L"ban définitif"},
+    {&verb::kKick, L"kick"},
+    {&verb::kPuni, L"punition"},
+    {nullptr, L"avertissement"},
+    {nullptr, L"annonce"},
+    {nullptr, L"message aux NIV 1"},
+    {nullptr, L"message aux NIV 1 et 2"},
+    {nullptr, L"message aux bleus et plus"},
+    {nullptr, L"message aux verts et rouges"},
+    {nullptr, L"message aux rouges"},
+};
+static_assert(std::size(kWords) == static_cast<std::size_t>(Action::MessageRouges) + 1);
+
+const ActionWords& WordsOf(Action action) {
+  return kWords[static_cast<std::size_t>(action)];
 }
 
 }  // namespace
@@ -41,9 +46,10 @@ std::wstring CommandLine(const Command& c, const Speaker& s) {
   switch (c.action) {
     case Action::Kick:
     case Action::Punish: {
+      const std::wstring& verb = *WordsOf(c.action).verb;
       const std::wstring sign = Signature(s.signKicks, s.me);
-      return c.reason ? ReasonLine(s.bot, c.target, *VerbOf(c.action), text, sign)
-                      : BareReasonLine(s.bot, c.target, *VerbOf(c.action), sign);
+      return c.reason ? ReasonLine(s.bot, c.target, verb, text, sign)
+                      : BareReasonLine(s.bot, c.target, verb, sign);
     }
     case Action::Warning:
       return WarningLine(c.target, text);
@@ -60,50 +66,12 @@ std::wstring CommandLine(const Command& c, const Speaker& s) {
     case Action::MessageRouges:
       return CategoryMessageLine(UserCategory::Rouges, text, s.me);
     default:
-      return BotCommandLine(s.bot, c.target, *VerbOf(c.action));
+      return BotCommandLine(s.bot, c.target, *WordsOf(c.action).verb);
   }
 }
 
 const wchar_t* ActionName(Action action) {
-  switch (action) {
-    case Action::WhoWatches:
-      return L"regarde qui";
-    case Action::WatchedBy:
-      return L"regardé par qui";
-    case Action::Black:
-      return L"couleur noire";
-    case Action::Blue:
-      return L"couleur bleue";
-    case Action::SwitchMic:
-      return L"coupe/remet micro";
-    case Action::BlockMic:
-      return L"micro coupé (permanent)";
-    case Action::Unpunish:
-      return L"dépunition";
-    case Action::BanMonth:
-      return L"ban 1 mois";
-    case Action::BanForever:
-      return L"ban définitif";
-    case Action::Kick:
-      return L"kick";
-    case Action::Punish:
-      return L"punition";
-    case Action::Warning:
-      return L"avertissement";
-    case Action::Announcement:
-      return L"annonce";
-    case Action::MessageNiv1:
-      return L"message aux NIV 1";
-    case Action::MessageNiv12:
-      return L"message aux NIV 1 et 2";
-    case Action::MessageBleus:
-      return L"message aux bleus et plus";
-    case Action::MessageVerts:
-      return L"message aux verts et rouges";
-    case Action::MessageRouges:
-      return L"message aux rouges";
-  }
-  return L"";
+  return WordsOf(action).name;
 }
 
 }  // namespace vl
